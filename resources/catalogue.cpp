@@ -1,0 +1,95 @@
+#include "catalogue.h"
+
+#include <QBitmap>
+#include <QFile>
+#include <QtEndian>
+
+namespace Catalogue {
+namespace {
+
+QByteArray load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("Lumidex: embedded resource %s is missing", qPrintable(path));
+    return file.readAll();
+}
+
+quint32 u32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+quint16 u16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+
+} // namespace
+
+QByteArray LoadResData(int id, const QString &type)
+{
+    return load(QStringLiteral(":/%1/%2").arg(type).arg(id));
+}
+
+QImage DecodeDib(const QByteArray &dib)
+{
+    // The image reader wants a BMP file: put the 14-byte file header back.
+    const quint32 headerSize = u32(dib, 0);
+    const quint32 paletteBytes = u16(dib, 14) <= 8 ? 4u << u16(dib, 14) : 0;
+    QByteArray file("BM");
+    file.resize(14);
+    qToLittleEndian<quint32>(14 + dib.size(), file.data() + 2);
+    qToLittleEndian<quint32>(0, file.data() + 6);
+    qToLittleEndian<quint32>(14 + headerSize + paletteBytes, file.data() + 10);
+    QImage image = QImage::fromData(file + dib, "BMP");
+    if (image.isNull())
+        qFatal("Lumidex: embedded bitmap cannot be decoded");
+    return image;
+}
+
+QImage LoadResPicture(int id)
+{
+    return DecodeDib(LoadResData(id, QStringLiteral("BITMAP")));
+}
+
+QImage LoadLayoutPicture(const QString &name)
+{
+    return DecodeDib(load(QStringLiteral(":/LAYOUT/") + name));
+}
+
+QCursor LoadResCursor(int id)
+{
+    // A cursor image: hot spot (x, y), then a 1-bit bitmap of twice the height
+    // holding the XOR mask above the AND mask.
+    const QByteArray res = LoadResData(id, QStringLiteral("CURSOR"));
+    const int hotX = u16(res, 0), hotY = u16(res, 2);
+    const QByteArray dib = res.mid(4);
+    const int width = int(u32(dib, 4)), height = int(u32(dib, 8)) / 2;
+    const int stride = ((width + 31) / 32) * 4;
+    const int xorAt = 40 + 8, andAt = xorAt + stride * height;
+    QImage shape(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        const int row = height - 1 - y; // bottom-up
+        for (int x = 0; x < width; ++x) {
+            const int byte = row * stride + x / 8, bit = 0x80 >> (x % 8);
+            const bool white = dib[xorAt + byte] & bit;
+            const bool transparent = dib[andAt + byte] & bit;
+            shape.setPixel(x, y, transparent ? 0u : white ? 0xffffffffu : 0xff000000u);
+        }
+    }
+    return QCursor(QPixmap::fromImage(shape), hotX, hotY);
+}
+
+QIcon LoadResIcon(int id)
+{
+    // An icon image is a bitmap of twice the height (colours, then the AND
+    // mask); wrap it in a one-entry icon file for the image reader.
+    const QByteArray image = LoadResData(id, QStringLiteral("ICON"));
+    QByteArray file(6 + 16, '\0');
+    qToLittleEndian<quint16>(1, file.data() + 2); // type: icon
+    qToLittleEndian<quint16>(1, file.data() + 4); // one image
+    file[6] = char(u32(image, 4));
+    file[7] = char(u32(image, 8) / 2);
+    qToLittleEndian<quint16>(1, file.data() + 10);
+    qToLittleEndian<quint16>(u16(image, 14), file.data() + 12);
+    qToLittleEndian<quint32>(image.size(), file.data() + 14);
+    qToLittleEndian<quint32>(22, file.data() + 18);
+    QImage decoded = QImage::fromData(file + image, "ICO");
+    return QIcon(QPixmap::fromImage(decoded));
+}
+
+} // namespace Catalogue

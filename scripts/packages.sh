@@ -1,0 +1,32 @@
+# Installs the Debian packages the build, the game and the tests need, when
+# any is missing, then builds into build/. Sourced by play and test.
+set -euo pipefail
+
+LUMIDEX_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-gtk-platformtheme
+  fonts-dejavu-core
+  python3 python3-pil librsvg2-bin
+  xvfb xdotool x11-utils imagemagick
+  pulseaudio pulseaudio-utils sox
+  desktop-file-utils appstream
+)
+
+ensure_packages() {
+  local missing=()
+  for p in "${LUMIDEX_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_lumidex() {
+  local top=$1
+  cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$top/build"
+}
