@@ -1,0 +1,149 @@
+#include "GameRules.h"
+
+#include <cmath>
+
+using namespace mdlPicfunc;
+
+namespace {
+constexpr int kLayPause = 100;
+constexpr int kShowPause = 1000;
+constexpr int kBlinkPause = 500;
+constexpr int kBlinks = 8;
+constexpr int kMissesToLose = 8;
+} // namespace
+
+void GameRules::cmdPlay_Click()
+{
+    random.Randomize();
+    s.bytMisses = 0;
+    s.Timer1Enabled = false; // a pending hide of the last result must not fire
+    s.picShow.enabled = true;
+    s.picMsg.visible = false;
+    for (auto &seen : s.intSeen)
+        seen = 0;
+    for (auto &card : s.picMat)
+        card.picture = kNoPicture;
+    s.strFaceDown = "abcdefghijklmnop";
+    s.picShow.picture = kMasterBack;
+
+    // Lay the cards face down one by one, with a tick each.
+    for (int i = 1; i <= kCards; ++i) {
+        s.picMat[i].enabled = true;
+        s.picMat[i].picture = kFixedBack;
+        s.intBoard[CardColumn(i)][CardRow(i)] = 0;
+        s.picMat[i].visible = true;
+        outside.PlayWave(Sound::sndClick);
+        outside.Pause(kLayPause);
+    }
+
+    for (int k = 1; k <= kPictures; ++k)
+        s.intDeck[k] = int16_t(k);
+    ShuffleDeck(std::span(s.intDeck.data(), kPictures), random);
+    for (int i = 1; i <= kCards; ++i)
+        s.intCardPic[i] = PictureBitmap(s.intDeck[i]);
+    s.blnAwaitMaster = true;
+    for (auto &bad : s.imgBad)
+        bad = false;
+    s.lblMsg.clear();
+}
+
+void GameRules::picShow_Click()
+{
+    if (!s.blnAwaitMaster) {
+        outside.PlayWave(Sound::sndRefuse);
+        return;
+    }
+    outside.PlayWave(Sound::sndFlip);
+    const double length = double(s.strFaceDown.size());
+    const int n = int(std::floor(random.Next() * length)) + 1;
+    const int k = LetterCard(s.strFaceDown[n - 1]);
+    s.intMasterPic = s.intCardPic[k];
+    s.picShow.picture = s.intMasterPic;
+    s.blnAwaitMaster = false;
+}
+
+void GameRules::picMat_Click(int k)
+{
+    random.Randomize();
+    const int c = CardColumn(k), r = CardRow(k);
+    if (s.intBoard[c][r] != 0 || s.blnAwaitMaster) {
+        outside.PlayWave(Sound::sndRefuse);
+        return;
+    }
+
+    if (s.intMasterPic == s.intCardPic[k]) {
+        s.picMat[k].picture = s.intCardPic[k];
+        outside.PlayWave(Sound::sndMatch);
+        outside.Pause(kShowPause);
+        s.strFaceDown.erase(s.strFaceDown.find(CardLetter(k)), 1);
+        s.intBoard[c][r] = -1;
+        CheckWin(c, r);
+    } else {
+        const int16_t q = s.intCardPic[k], m = s.intMasterPic;
+        if (s.intSeen[q] == 0)
+            s.intSeen[q] = 1;
+        if (s.intSeen[m] == 1)
+            s.intSeen[m] = 2;
+        // The Master Card's picture was shown on its own card before: the
+        // player should have remembered where it lies.
+        if (s.intSeen[m] == 2) {
+            ++s.bytMisses;
+            s.imgBad[s.bytMisses - 1] = true;
+            if (s.bytMisses == kMissesToLose)
+                EndOfGame(kLosePanel, "");
+        }
+        s.picMat[k].picture = q;
+        outside.PlayWave(Sound::sndFlip);
+        outside.Pause(kShowPause);
+        s.picMat[k].picture = kFixedBack;
+    }
+
+    s.picShow.picture = kMasterBack;
+    s.blnAwaitMaster = true;
+}
+
+void GameRules::CheckWin(int x, int y)
+{
+    int count = 0;
+    for (int i = 0; i <= 3; ++i)
+        count += s.intBoard[i][y] == -1;
+    if (count == 4) {
+        BlinkLine(CardAt(0, y), 1);
+        return;
+    }
+    count = 0;
+    for (int i = 0; i <= 3; ++i)
+        count += s.intBoard[x][i] == -1;
+    if (count == 4)
+        BlinkLine(CardAt(x, 0), 4);
+}
+
+void GameRules::BlinkLine(int first, int step)
+{
+    outside.PlayWave(Sound::sndWin);
+    for (int blink = 0; blink < kBlinks; ++blink) {
+        for (int i = 0; i < 4; ++i) {
+            auto &card = s.picMat[first + i * step];
+            card.visible = !card.visible;
+        }
+        outside.Pause(kBlinkPause);
+    }
+    EndOfGame(kWinPanel, std::to_string(s.bytMisses));
+}
+
+void GameRules::EndOfGame(int16_t panel, const std::string &caption)
+{
+    s.picShow.enabled = false;
+    for (auto &card : s.picMat)
+        card.enabled = false;
+    s.picMsg.visible = true;
+    s.picMsg.picture = panel;
+    s.lblMsg = caption;
+    s.Timer1Enabled = true;
+}
+
+void GameRules::Timer1_Timer()
+{
+    s.picMsg.visible = false;
+    s.Timer1Enabled = false;
+}

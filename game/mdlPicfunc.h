@@ -1,0 +1,68 @@
+#pragma once
+// The one game state, its numbering rules and the shuffle.
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "Indexed.h"
+#include "RandomSource.h"
+
+namespace mdlPicfunc {
+
+constexpr int kCards = 16;
+constexpr int kPictures = 54;
+
+// Bitmap ids of the pictures the rules put on the controls.
+constexpr int16_t kNoPicture = 0;   // the empty picture: a blank white card
+constexpr int16_t kFixedBack = 255;
+constexpr int16_t kMasterBack = 350;
+constexpr int16_t kLosePanel = 400;
+constexpr int16_t kWinPanel = 401;
+constexpr int16_t kFirstFace = 501;
+constexpr int16_t kLastFace = 554;
+
+// Card k (1..16) lies in column (k - 1) mod 4 and row (k - 1) div 4.
+constexpr int CardColumn(int k) { return (k - 1) % 4; }
+constexpr int CardRow(int k) { return (k - 1) / 4; }
+constexpr int CardAt(int column, int row) { return 4 * row + column + 1; }
+
+// Card k carries the letter "a" + (k - 1).
+constexpr char CardLetter(int k) { return char('a' + (k - 1)); }
+constexpr int LetterCard(char letter) { return letter - 'a' + 1; }
+
+// Picture n (1..54) is bitmap n + 500.
+constexpr int16_t PictureBitmap(int n) { return int16_t(n + 500); }
+
+// What the window shows of one card-like control.
+struct Control {
+    int16_t picture = kNoPicture;
+    bool visible = true;
+    bool enabled = true;
+    bool operator==(const Control &) const = default;
+};
+
+struct GameState {
+    // The rules' fields.
+    Indexed<Indexed<int16_t, 0, 3>, 0, 3> intBoard; // [column][row]: 0 face down, -1 face up
+    Indexed<int16_t, 1, kCards> intCardPic;         // bitmap id dealt to each card
+    Indexed<int16_t, 1, kPictures> intDeck;         // shuffle buffer of the deal
+    int16_t intMasterPic = 0;                       // bitmap id last drawn
+    std::string strFaceDown;                        // letters of the face-down cards
+    Indexed<int16_t, kFirstFace, kLastFace> intSeen; // 0 never shown, 1 shown by a wrong pick, 2 cost a miss
+    uint8_t bytMisses = 0;
+    bool blnAwaitMaster = false;                    // true: the next legal click is on the Master Card
+
+    // What the window's controls show; the rules decide it, the window draws it.
+    Indexed<Control, 1, kCards> picMat;             // the Fixed Cards
+    Control picShow;                                // the Master Card
+    Indexed<bool, 0, 7> imgBad;                     // the sad faces, one per memory miss
+    Control picMsg{kWinPanel, false, true};         // the result panel
+    std::string lblMsg;                             // the miss count written on the win panel
+    bool Timer1Enabled = false;                     // hides the result panel when it ticks
+};
+
+// Permutes deck[1..n] in place, drawing the partner over the whole array at
+// every step; the rounding makes the two ends half as likely as the rest.
+void ShuffleDeck(std::span<int16_t> deck, RandomSource &random);
+
+} // namespace mdlPicfunc
