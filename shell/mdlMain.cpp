@@ -1,0 +1,47 @@
+#include "mdlMain.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <cmath>
+
+#include "frmGame.h"
+#include "frmIcon.h"
+#include "mdlFontSize.h"
+#include "mdlRegion.h"
+#include "mdlSound.h"
+
+namespace mdlMain {
+
+int Main()
+{
+    if (!mdlFontSize::IsSmallFonts()) {
+        frmIcon notice;
+        notice.exec();
+        return UnloadAllForms();
+    }
+    frmGame form;
+    ShowGameWindow(form);
+    return QApplication::exec();
+}
+
+void ShowGameWindow(frmGame &form)
+{
+    ShapeWindow(form);
+    mdlSound::LoadWaves();
+    // Centred from the sizes alone: a window larger than the screen starts
+    // partly off it, as it always has.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const double left = screen.width() / 2.0 - form.width() / 2.0;
+    const double top = screen.height() / 2.0 - form.height() / 2.0;
+    form.move(screen.x() + int(std::lround(left)), screen.y() + int(std::lround(top)));
+    form.show();
+}
+
+int UnloadAllForms()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
+    return 0;
+}
+
+} // namespace mdlMain

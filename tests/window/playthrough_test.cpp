@@ -1,0 +1,103 @@
+#include <QtTest>
+
+#include "WindowRig.h"
+
+using namespace mdlPicfunc;
+
+// Whole games played through clicks on the window's controls.
+class PlaythroughTest : public QObject {
+    Q_OBJECT
+private slots:
+    void perfectMemoryWinsWithNoMisses()
+    {
+        WindowRig rig;
+        rig.load();
+        int turns = 0;
+        while (!rig.form.picMsg->isVisible() && ++turns < 40) {
+            rig.click(rig.form.picShow);
+            rig.click(rig.form.picMat[rig.drawnCard()]);
+        }
+        QVERIFY(rig.form.picMsg->isVisible());
+        QCOMPARE(rig.form.picMsg->pictureId(), int(kWinPanel));
+        QCOMPARE(rig.form.lblMsg->text(), QString("0"));
+        QCOMPARE(rig.sadFacesShown(), 0);
+        QVERIFY(!rig.form.picShow->isEnabled());
+        for (auto *card : rig.form.picMat)
+            QVERIFY(!card->isEnabled() && card->isVisible());
+
+        // The result timer hides the panel; the board stays locked.
+        QCOMPARE(rig.form.Timer1->interval(), 5000);
+        QVERIFY(rig.form.Timer1->isActive());
+        rig.form.Timer1->start(1);
+        QTRY_VERIFY(!rig.form.picMsg->isVisible());
+        QVERIFY(!rig.form.Timer1->isActive());
+        rig.sounds.clear();
+        rig.click(rig.form.picMat[1]);
+        rig.click(rig.form.picShow);
+        QVERIFY(rig.sounds.empty());
+    }
+
+    void forgetfulPlayerLosesAtTheEighthMiss()
+    {
+        WindowRig rig;
+        rig.load();
+        // Expose card 1 by a wrong pick, then keep missing it when it is drawn.
+        rig.draw(2);
+        rig.click(rig.form.picMat[1]);
+        for (int miss = 1; miss <= 8; ++miss) {
+            rig.draw(1);
+            rig.click(rig.form.picMat[2 + miss % 3]);
+            QCOMPARE(rig.sadFacesShown(), miss);
+        }
+        QVERIFY(rig.form.picMsg->isVisible());
+        QCOMPARE(rig.form.picMsg->pictureId(), int(kLosePanel));
+        QCOMPARE(rig.form.lblMsg->text(), QString());
+        QVERIFY(!rig.form.picShow->isEnabled());
+        QCOMPARE(rig.form.picShow->pictureId(), int(kMasterBack));
+        QVERIFY(std::find(rig.sounds.begin(), rig.sounds.end(), Sound::sndWin) == rig.sounds.end());
+    }
+
+    void winningLines_data()
+    {
+        QTest::addColumn<QList<int>>("matches");
+        QTest::addColumn<QList<int>>("blinking");
+        QTest::newRow("a column") << QList<int>{2, 6, 10, 14} << QList<int>{2, 6, 10, 14};
+        QTest::newRow("row and column at once: the row blinks")
+            << QList<int>{4, 8, 12, 13, 14, 15, 16} << QList<int>{13, 14, 15, 16};
+        QTest::newRow("a diagonal is no win") << QList<int>{1, 6, 11, 16} << QList<int>{};
+    }
+    void winningLines()
+    {
+        QFETCH(QList<int>, matches);
+        QFETCH(QList<int>, blinking);
+        WindowRig rig;
+        rig.load();
+        QList<QList<int>> hidden; // cards hidden at each blink pause
+        rig.onPause = [&](int ms) {
+            if (ms != 500)
+                return;
+            QList<int> off;
+            for (int i = 1; i <= kCards; ++i)
+                if (!rig.form.picMat[i]->isVisible())
+                    off << i;
+            hidden << off;
+        };
+        for (int k : matches) {
+            rig.draw(k);
+            rig.click(rig.form.picMat[k]);
+        }
+        if (blinking.isEmpty()) {
+            QVERIFY(hidden.isEmpty());
+            QVERIFY(!rig.form.picMsg->isVisible() && rig.form.picShow->isEnabled());
+            return;
+        }
+        QCOMPARE(hidden.size(), 8);
+        for (int step = 0; step < 8; ++step)
+            QCOMPARE(hidden[step], step % 2 == 0 ? blinking : QList<int>{});
+        QVERIFY(rig.form.picMsg->isVisible());
+        QCOMPARE(rig.form.lblMsg->text(), QString("0"));
+    }
+};
+
+QTEST_MAIN(PlaythroughTest)
+#include "playthrough_test.moc"

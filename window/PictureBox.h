@@ -1,0 +1,43 @@
+#pragma once
+// One picture-showing control of the game window: a picture box (with an
+// optional border and a background colour, and controls inside it) or an
+// image (no border, as large as its picture, or an invisible click area).
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { None, Single, Sunken };
+
+    PictureBox(QWidget *parent, Border border = Border::None, QColor back = Qt::transparent);
+
+    // Shows bitmap id (0: the empty picture). Images take the picture's size.
+    void setPictureId(int id);
+    int pictureId() const { return currentId; }
+    void setPicture(const QImage &picture);
+    void setAutoSize(bool on) { autoSize = on; }
+
+    // Places a control inside this one, measured from the inside of the border.
+    void place(QWidget *child, int left, int top) const;
+    int borderWidth() const;
+
+signals:
+    void mouseDown();
+    void mouseUp();
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Border border;
+    QColor back;
+    QImage picture;
+    int currentId = 0;
+    bool autoSize = false;
+    bool pressedInside = false;
+};

@@ -1,0 +1,32 @@
+#include "WindowMover.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+WindowMover::WindowMover(QWidget *background, QWidget *window) : QObject(background), window(window)
+{
+    background->installEventFilter(this);
+}
+
+bool WindowMover::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *press = static_cast<QMouseEvent *>(event);
+        QWindow *handle = window->windowHandle();
+        following = !(handle && handle->startSystemMove());
+        grabOffset = press->globalPosition().toPoint() - window->pos();
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (following)
+            window->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - grabOffset);
+        return following;
+    case QEvent::MouseButtonRelease:
+        following = false;
+        return true;
+    default:
+        return false;
+    }
+}

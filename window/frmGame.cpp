@@ -1,0 +1,165 @@
+#include "frmGame.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "WindowMover.h"
+#include "WindowPause.h"
+#include "catalogue.h"
+#include "helpText.h"
+#include "mdlSound.h"
+
+using namespace mdlPicfunc;
+
+const QString frmGame::webAddress = QStringLiteral("https://lumidex.example.org");
+
+namespace {
+constexpr int kHandCursor = 101;
+constexpr int kModeReleased = 300;
+constexpr int kModePressed = 310;
+constexpr int kModePause = 100;
+} // namespace
+
+frmGame::frmGame(PauseHow pause, PlayHow play, std::unique_ptr<RandomSource> source)
+    : random(source ? std::move(source) : std::make_unique<ClockRandom>()),
+      rules(state, *this, *random),
+      pauseHow(pause ? std::move(pause) : PauseHow(WindowPause)),
+      playHow(play ? std::move(play) : PlayHow(mdlSound::PlayWave))
+{
+    buildLayout();
+}
+
+frmGame::~frmGame() = default;
+
+WId frmGame::hWnd()
+{
+    if (!loaded) {
+        loaded = true;
+        Form_Load();
+    }
+    return winId();
+}
+
+void frmGame::Form_Load()
+{
+    txtHelp->setVisible(false);
+    Picture3->place(txtHelp, -2, -2);
+
+    const QCursor hand = Catalogue::LoadResCursor(kHandCursor);
+    for (QWidget *control : {(QWidget *)picShow, (QWidget *)imgExit, (QWidget *)imgMini,
+                             (QWidget *)imgAction[0], (QWidget *)imgAction[1], (QWidget *)imgLink})
+        control->setCursor(hand);
+
+    state.picShow.enabled = false;
+    state.picShow.picture = kMasterBack;
+    imgAction[0]->setPictureId(kModeReleased + 0);
+    imgAction[1]->setPictureId(kModeReleased + 1);
+    for (int i = 1; i <= kCards; ++i) {
+        state.picMat[i] = Control{kFixedBack, true, false};
+        picMat[i]->setCursor(hand);
+    }
+    showState();
+
+    cmdPlay_Click();
+
+    Picture1->place(picMsg, 32, 80);
+}
+
+// ---- the rules' handlers -------------------------------------------------
+
+void frmGame::cmdPlay_Click() { runRule([this] { rules.cmdPlay_Click(); }); }
+void frmGame::picShow_Click() { runRule([this] { rules.picShow_Click(); }); }
+void frmGame::picMat_Click(int index) { runRule([this, index] { rules.picMat_Click(index); }); }
+void frmGame::Timer1_Timer()
+{
+    if (ruleDepth) {
+        tickDue = true;
+        return;
+    }
+    rules.Timer1_Timer();
+    showState();
+}
+
+void frmGame::runRule(const std::function<void()> &rule)
+{
+    ++ruleDepth;
+    rule();
+    --ruleDepth;
+    showState();
+    if (!ruleDepth && tickDue) {
+        tickDue = false;
+        if (state.Timer1Enabled)
+            Timer1_Timer();
+    }
+}
+
+// ---- mode buttons and help ----------------------------------------------
+
+void frmGame::imgAction_MouseDown(int index)
+{
+    imgAction[index]->setPictureId(kModePressed + index);
+    imgAction[index]->repaint();
+}
+
+void frmGame::imgAction_MouseUp(int index)
+{
+    runRule([this, index] {
+        PlayWave(Sound::sndClick);
+        Pause(kModePause);
+        imgAction[index]->setPictureId(kModeReleased + index);
+        imgAction[index]->repaint();
+        if (index == 0) {
+            txtHelp->setVisible(false);
+            state.picShow.enabled = true;
+            rules.cmdPlay_Click();
+        } else {
+            txtHelp->setVisible(true);
+            state.picShow.enabled = false;
+            FillHelpText();
+        }
+    });
+}
+
+void frmGame::FillHelpText()
+{
+    if (auto text = LoadHelpText(this))
+        txtHelp->setPlainText(*text);
+}
+
+// ---- window handling ----------------------------------------------------
+
+void frmGame::imgExit_Click() { QCoreApplication::exit(0); }
+void frmGame::imgMini_Click() { showMinimized(); }
+void frmGame::imgLink_Click() { QDesktopServices::openUrl(QUrl(webAddress)); }
+
+// ---- what the rules need from the window --------------------------------
+
+void frmGame::PlayWave(Sound sound) { playHow(sound); }
+
+void frmGame::Pause(int ms)
+{
+    showState();
+    pauseHow(ms);
+}
+
+void frmGame::showState()
+{
+    auto draw = [](PictureBox *box, const Control &c) {
+        box->setPictureId(c.picture);
+        box->setVisible(c.visible);
+        box->setEnabled(c.enabled);
+    };
+    for (int i = 1; i <= kCards; ++i)
+        draw(picMat[i], state.picMat[i]);
+    draw(picShow, state.picShow);
+    draw(picMsg, state.picMsg);
+    for (int n = 0; n <= 7; ++n)
+        imgBad[n]->setVisible(state.imgBad[n]);
+    lblMsg->setText(QString::fromStdString(state.lblMsg));
+    lblMsg->adjustSize();
+    if (state.Timer1Enabled != Timer1->isActive())
+        state.Timer1Enabled ? Timer1->start() : Timer1->stop();
+    if (isVisible())
+        repaint();
+}

@@ -1,0 +1,112 @@
+// The controls of the game window at the places the layout gives them, in
+// pixels. Siblings are created bottom first: pictureless images lie beneath
+// the picture boxes, and an earlier-listed box lies above a later one.
+#include "WindowMover.h"
+#include "catalogue.h"
+#include "frmGame.h"
+
+using namespace mdlPicfunc;
+using Border = PictureBox::Border;
+
+namespace {
+constexpr QColor kYellow(255, 255, 0);
+constexpr QColor kPanelBack(192, 192, 255);
+constexpr QColor kCountColour(18, 42, 83);
+constexpr int kCardColumns[] = {3, 60, 117, 174};
+constexpr int kCardRows[] = {3, 59, 115, 171};
+constexpr int kResultShownMs = 5000;
+
+PictureBox *image(PictureBox *parent, QRect place, const QString &tip = {})
+{
+    auto *box = new PictureBox(parent);
+    box->setAutoSize(true);
+    box->setGeometry(place);
+    box->setToolTip(tip);
+    return box;
+}
+
+QFont sansPixels(int px)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(px);
+    return font;
+}
+} // namespace
+
+void frmGame::buildLayout()
+{
+    setWindowTitle(QStringLiteral("Lumidex"));
+    setWindowIcon(Catalogue::LoadResIcon(30001));
+    setPalette(QPalette(kYellow));
+    setAutoFillBackground(true);
+    setFont(sansPixels(11));
+    resize(309, 395);
+
+    Picture1 = new PictureBox(this, Border::None, palette().color(QPalette::Base));
+    Picture1->setGeometry(0, 0, 323, 407);
+    Picture1->setPicture(Catalogue::LoadLayoutPicture(QStringLiteral("Picture1")));
+    new WindowMover(Picture1, this);
+
+    const QImage sadFace = Catalogue::LoadLayoutPicture(QStringLiteral("imgBad"));
+    for (int i = 0; i <= 7; ++i) {
+        imgBad[i] = image(Picture1, {265, 282 - 30 * i, 37, 32});
+        imgBad[i]->setPicture(sadFace);
+        imgBad[i]->hide();
+    }
+    imgMini = image(Picture1, {2, 2, 23, 23}, QStringLiteral("Minimize"));
+    imgExit = image(Picture1, {274, 2, 25, 23}, QStringLiteral("Exit"));
+    imgAction[0] = image(Picture1, {172, 312, 49, 45}, QStringLiteral("Play"));
+    imgAction[1] = image(Picture1, {218, 312, 51, 45}, QStringLiteral("Information"));
+    imgLink = image(Picture1, {242, 362, 59, 23}, webAddress);
+
+    cmdPlay = new QPushButton(QStringLiteral("play"), Picture1);
+    cmdPlay->setGeometry(192, 396, 41, 19);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(kResultShownMs);
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    Picture3 = new PictureBox(Picture1, Border::Single, kYellow);
+    Picture3->setGeometry(28, 76, 233, 231);
+    for (int i = kCards; i >= 1; --i) {
+        picMat[i] = new PictureBox(Picture3, Border::Sunken, Qt::white);
+        picMat[i]->resize(55, 55);
+        Picture3->place(picMat[i], kCardColumns[CardColumn(i)], kCardRows[CardRow(i)]);
+        picMat[i]->setPictureId(i == 1 ? kNoPicture : kFixedBack);
+    }
+    txtHelp = new QPlainTextEdit(Picture3);
+    txtHelp->setGeometry(0, 0, 235, 233);
+    Picture3->place(txtHelp, 30, 32);
+    txtHelp->setReadOnly(true);
+    txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtHelp->setAttribute(Qt::WA_NoMousePropagation);
+
+    picShow = new PictureBox(Picture1, Border::Sunken, Qt::white);
+    picShow->setGeometry(28, 312, 55, 55);
+    picShow->setPictureId(kMasterBack);
+
+    picMsg = new PictureBox(Picture1, Border::Single, kPanelBack);
+    picMsg->setGeometry(48, 402, 225, 223);
+    picMsg->setPictureId(kWinPanel);
+    picMsg->hide();
+    lblMsg = new QLabel(QStringLiteral("8"), picMsg);
+    lblMsg->setGeometry(0, 0, 14, 24);
+    picMsg->place(lblMsg, 186, 104);
+    lblMsg->setFont(sansPixels(18));
+    QPalette ink = lblMsg->palette();
+    ink.setColor(QPalette::WindowText, kCountColour);
+    lblMsg->setPalette(ink);
+
+    connect(cmdPlay, &QPushButton::clicked, this, &frmGame::cmdPlay_Click);
+    connect(picShow, &PictureBox::clicked, this, &frmGame::picShow_Click);
+    for (int i = 1; i <= kCards; ++i)
+        connect(picMat[i], &PictureBox::clicked, this, [this, i] { picMat_Click(i); });
+    connect(Timer1, &QTimer::timeout, this, &frmGame::Timer1_Timer);
+    for (int i = 0; i <= 1; ++i) {
+        connect(imgAction[i], &PictureBox::mouseDown, this, [this, i] { imgAction_MouseDown(i); });
+        connect(imgAction[i], &PictureBox::mouseUp, this, [this, i] { imgAction_MouseUp(i); });
+    }
+    connect(imgExit, &PictureBox::clicked, this, &frmGame::imgExit_Click);
+    connect(imgMini, &PictureBox::clicked, this, &frmGame::imgMini_Click);
+    connect(imgLink, &PictureBox::clicked, this, &frmGame::imgLink_Click);
+}
