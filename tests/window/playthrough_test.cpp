@@ -57,6 +57,32 @@ private slots:
         QVERIFY(std::find(rig.sounds.begin(), rig.sounds.end(), Sound::sndWin) == rig.sounds.end());
     }
 
+    void resultTimerNeverTicksInTheMiddleOfARule()
+    {
+        WindowRig rig;
+        rig.load();
+        rig.draw(2);
+        rig.click(rig.form.picMat[1]);
+        for (int miss = 1; miss <= 7; ++miss) {
+            rig.draw(1);
+            rig.click(rig.form.picMat[3]);
+        }
+        // The eighth miss shows the panel, then the picked card for a second:
+        // let the result timer come due inside that second.
+        bool panelDuringPause = false;
+        rig.onPause = [&](int) {
+            rig.form.Timer1->start(0);
+            QTest::qWait(20);
+            panelDuringPause = rig.form.picMsg->isVisible();
+        };
+        rig.draw(1);
+        rig.click(rig.form.picMat[3]);
+        QVERIFY(panelDuringPause);
+        QVERIFY(!rig.form.picMsg->isVisible()); // the tick ran once the pick was done
+        QVERIFY(!rig.form.Timer1->isActive());
+        QCOMPARE(rig.form.picMat[3]->pictureId(), int(kFixedBack));
+    }
+
     void winningLines_data()
     {
         QTest::addColumn<QList<int>>("matches");
