@@ -1,0 +1,152 @@
+"""Draws the 54 card faces, bitmaps 501 to 554: each object from its SVG under
+resources/art/ (a Noto Emoji glyph or one of our own drawings), given a dark
+outline so it reads as a bold cartoon at 51 x 51, centred on its own colour.
+
+Usage: /usr/bin/python3 make_cards.py OUTDIR   (writes OUTDIR/bitmap/5xx.dib)
+"""
+import io
+import os
+import re
+import subprocess
+import sys
+
+from PIL import Image, ImageChops
+
+from dib import write_dib
+
+ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "art")
+
+# (bitmap id, drawing under resources/art/, background colour). The backgrounds
+# are bright, far enough apart to tell cards by colour alone (at least 14 in
+# CIELAB), and each stands off the main colours of its own object.
+CARDS = [
+    (501, "cards/501-coffee-jug.svg", "#e2e25a"),
+    (502, "noto/minibus.svg", "#bcdd3c"),
+    (503, "noto/carrot.svg", "#ed97e4"),
+    (504, "cards/504-dragonfly.svg", "#ffb061"),
+    (505, "noto/leafy-green.svg", "#ff3d47"),
+    (506, "cards/506-chocolate-ice-lolly.svg", "#c28ef6"),
+    (507, "cards/507-bird-on-branch.svg", "#f36dcb"),
+    (508, "noto/rooster.svg", "#3dd8ff"),
+    (509, "noto/alarm-clock.svg", "#e7dc79"),
+    (510, "noto/hot-pepper.svg", "#12e2b9"),
+    (511, "noto/croissant.svg", "#ff1a75"),
+    (512, "cards/512-bitten-apple.svg", "#1abaff"),
+    (513, "cards/513-ring-biscuit.svg", "#e25a97"),
+    (514, "cards/514-cup-of-tea.svg", "#ff3da8"),
+    (515, "noto/sushi.svg", "#9ef04c"),
+    (516, "cards/516-soda-can.svg", "#ddac3c"),
+    (517, "noto/ear-of-corn.svg", "#ce5ae2"),
+    (518, "noto/teacup-without-handle.svg", "#e25a61"),
+    (519, "noto/lady-beetle.svg", "#f5ab00"),
+    (520, "cards/520-sports-helmet.svg", "#ffcf3d"),
+    (521, "cards/521-spring-onion.svg", "#e25b12"),
+    (522, "noto/bell-pepper.svg", "#dd5c3c"),
+    (523, "cards/523-hot-air-balloon.svg", "#00f5f5"),
+    (524, "cards/524-coffee-press.svg", "#ff3d64"),
+    (525, "noto/house-with-garden.svg", "#dd3cc4"),
+    (526, "cards/526-tree-biscuit.svg", "#f6938e"),
+    (527, "noto/jack-o-lantern.svg", "#f68eb2"),
+    (528, "noto/hot-dog.svg", "#79e7c1"),
+    (529, "noto/hamburger.svg", "#8b85ff"),
+    (530, "noto/hammer.svg", "#e2d812"),
+    (531, "noto/magnifying-glass-tilted-left.svg", "#ff811a"),
+    (532, "cards/532-mayonnaise-jar.svg", "#8e98f6"),
+    (533, "cards/533-milk-carton.svg", "#ff9061"),
+    (534, "noto/owl.svg", "#b06df3"),
+    (535, "noto/pizza.svg", "#25d0bf"),
+    (536, "cards/536-oven-glove.svg", "#1aa3ff"),
+    (537, "cards/537-red-leaf-lettuce.svg", "#0087f5"),
+    (538, "noto/rocket.svg", "#00f59f"),
+    (539, "noto/watermelon.svg", "#85b6ff"),
+    (540, "noto/ribbon.svg", "#e7bb79"),
+    (541, "noto/wrapped-gift.svg", "#97edac"),
+    (542, "noto/doughnut.svg", "#79e789"),
+    (543, "cards/543-toaster.svg", "#25d08c"),
+    (544, "noto/soft-ice-cream.svg", "#ff6188"),
+    (545, "noto/sport-utility-vehicle.svg", "#d07225"),
+    (546, "noto/package.svg", "#5ae25a"),
+    (547, "noto/soccer-ball.svg", "#25d069"),
+    (548, "noto/pencil.svg", "#1a75ff"),
+    (549, "noto/artist-palette.svg", "#f985ff"),
+    (550, "noto/sandwich.svg", "#2594d0"),
+    (551, "cards/551-radish.svg", "#ee962b"),
+    (552, "cards/552-cauliflower.svg", "#ee482b"),
+    (553, "noto/butterfly.svg", "#ffaf85"),
+    (554, "cards/554-candy-cane.svg", "#aae779"),
+]
+
+SIZE = 51
+SCALE = 4                # work at 4x and filter down: smooth edges at 51 px
+OBJECT = 42              # longest side of the object, before its outline
+OUTLINE = 1.5            # outline width in final pixels
+OUTLINE_COLOUR = (38, 28, 46)
+
+# Our own drawings place Noto glyphs with <image href="../noto/x.svg">, which a
+# browser shows but librsvg refuses (it only reads files beside or below the
+# drawing), so those glyphs are pasted in as nested <svg> elements instead.
+IMAGE_REF = re.compile(r'<image href="\.\./noto/([a-z-]+)\.svg"([^>]*)/>')
+SVG_ROOT = re.compile(r'<svg [^>]*viewBox="([^"]+)"[^>]*>(.*)</svg>', re.S)
+
+
+def read_svg(relative):
+    with open(os.path.join(ART, relative), encoding="utf-8") as f:
+        return f.read()
+
+
+def inline_glyphs(svg):
+    def nested(match):
+        view_box, body = SVG_ROOT.search(read_svg(f"noto/{match[1]}.svg")).groups()
+        return f'<svg viewBox="{view_box}"{match[2]}>{body}</svg>'
+    return IMAGE_REF.sub(nested, svg)
+
+
+def render(svg, pixels):
+    png = subprocess.run(["rsvg-convert", "-w", str(pixels), "-h", str(pixels)],
+                         input=svg.encode("utf-8"), capture_output=True, check=True).stdout
+    return Image.open(io.BytesIO(png)).convert("RGBA")
+
+
+def fitted_object(relative):
+    """The drawing cropped to what it covers and scaled so that its longest
+    side is OBJECT pixels, centred on a transparent SIZE x SIZE square (at 4x)."""
+    drawing = render(inline_glyphs(read_svg(relative)), 512)
+    drawing = drawing.crop(drawing.getchannel("A").point(lambda a: 255 if a > 24 else 0).getbbox())
+    longest = OBJECT * SCALE
+    ratio = longest / max(drawing.size)
+    size = (max(1, round(drawing.width * ratio)), max(1, round(drawing.height * ratio)))
+    drawing = drawing.resize(size, Image.LANCZOS)
+    canvas = Image.new("RGBA", (SIZE * SCALE, SIZE * SCALE), (0, 0, 0, 0))
+    canvas.paste(drawing, ((canvas.width - size[0]) // 2, (canvas.height - size[1]) // 2))
+    return canvas
+
+
+def outline_mask(alpha):
+    """The object's coverage grown by a disc of the outline's width."""
+    radius = OUTLINE * SCALE
+    reach = int(radius)
+    grown = alpha
+    for dy in range(-reach, reach + 1):
+        for dx in range(-reach, reach + 1):
+            if (dx or dy) and dx * dx + dy * dy <= radius * radius:
+                grown = ImageChops.lighter(grown, ImageChops.offset(alpha, dx, dy))
+    return grown
+
+
+def card_face(relative, background):
+    drawing = fitted_object(relative)
+    face = Image.new("RGBA", drawing.size, background)
+    face.paste(OUTLINE_COLOUR, (0, 0), outline_mask(drawing.getchannel("A")))
+    face.alpha_composite(drawing)
+    return face.convert("RGB").resize((SIZE, SIZE), Image.LANCZOS)
+
+
+def main():
+    out = os.path.join(sys.argv[1], "bitmap")
+    os.makedirs(out, exist_ok=True)
+    for bitmap_id, relative, background in CARDS:
+        write_dib(os.path.join(out, f"{bitmap_id}.dib"), card_face(relative, background))
+
+
+if __name__ == "__main__":
+    main()
