@@ -1,0 +1,725 @@
+"""Draws the game's interface pictures: the window face, the card backs, the
+mode buttons, the sad-face miss marker, the win and lose panels, the hand
+cursor and the program icon (with larger copies for the desktop).
+
+Everything comes from the drawing code below, the cursor's pixel art in
+resources/art/ui/ and the DejaVu fonts. The speckled textures come from a
+hash of each pixel's place, not from a random generator, so every run writes
+the same bytes.
+
+Usage: /usr/bin/python3 make_ui.py OUTDIR
+"""
+import math
+import os
+import struct
+import sys
+
+from PIL import Image, ImageDraw, ImageFilter, ImageFont
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from dib import write_dib  # noqa: E402
+
+ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "art", "ui")
+FONTS = "/usr/share/fonts/truetype/dejavu/"
+
+SS = 4  # supersampling factor for anti-aliased shapes
+
+# Colours shared by several pictures.
+FACE_BLUE = (34, 78, 168)
+PANEL_BLUE = (156, 182, 242)
+INK = (18, 42, 83)              # the miss count's colour on the win panel
+MONOGRAM = ((255, 236, 90), (250, 190, 0))   # top and bottom of the yellow
+MONOGRAM_EDGE = (96, 58, 0)
+PINK = (246, 136, 190)
+BUTTON_BLUE = (28, 76, 206)
+
+# Where the window's controls lie on the face (x, y, width, height).
+FACE_SIZE = (302, 390)
+BOARD = (28, 76, 233, 231)
+MASTER = (28, 312, 55, 55)
+PLAY_AT = (172, 312)
+HELP_AT = (218, 312)
+MINI = (2, 2, 23, 23)
+EXIT = (274, 2, 25, 23)
+LINK = (242, 362, 59, 23)
+MARKER_X, MARKER_TOP, MARKER_STEP, MARKER_COUNT = 265, 282, 30, 8
+MARKER_SIZE = (37, 32)
+
+# The product's initial, an L with slab serifs, as rectangles on a 32-unit
+# grid (left, top, right, bottom). Every edge is even, so the letter stays
+# sharp at 16, 32 and 48 pixels and every larger icon size.
+MONOGRAM_RECTS = [(4, 2, 18, 4), (6, 2, 16, 26), (6, 20, 26, 26),
+                  (4, 24, 6, 26), (24, 16, 26, 20)]
+MONOGRAM_SPAN = (4, 2, 26, 26)  # the letter's bounds, shadow not counted
+MONOGRAM_SHADOW = 2  # units the shadow falls right and down
+
+
+def font(name, size):
+    return ImageFont.truetype(FONTS + name, size, layout_engine=ImageFont.Layout.BASIC)
+
+
+# ---------------------------------------------------------------- helpers
+
+def hash01(x, y, seed):
+    """A fixed pseudo-random number in [0, 1) for a pixel place."""
+    h = (x * 0x27D4EB2F + y * 0x165667B1 + seed * 0x9E3779B9) & 0xFFFFFFFF
+    h = ((h ^ (h >> 15)) * 0x85EBCA6B) & 0xFFFFFFFF
+    h = ((h ^ (h >> 13)) * 0xC2B2AE35) & 0xFFFFFFFF
+    return (h ^ (h >> 16)) / 4294967296.0
+
+
+def shade(colour, amount):
+    """Lightens towards white (amount > 0) or darkens towards black."""
+    if amount >= 0:
+        return tuple(round(c + (255 - c) * min(amount, 1.0)) for c in colour)
+    return tuple(round(c * max(1.0 + amount, 0.0)) for c in colour)
+
+
+def mix(a, b, t):
+    t = min(max(t, 0.0), 1.0)
+    return tuple(round(p + (q - p) * t) for p, q in zip(a, b))
+
+
+def speckle(x, y, seed):
+    """Brightness change of the speckled texture at a pixel: fine grain,
+    scattered 2 x 2 flecks both light and dark, and a few bright sparks."""
+    amount = (hash01(x, y, seed) - 0.5) * 0.16
+    fleck = hash01(x // 2, y // 2, seed + 1)
+    if fleck < 0.04:
+        amount += 0.20
+    elif fleck > 0.97:
+        amount -= 0.20
+    if hash01(x, y, seed + 2) < 0.015:
+        amount += 0.35
+    return amount
+
+
+def smooth(t):
+    t = min(max(t, 0.0), 1.0)
+    return t * t * (3 - 2 * t)
+
+
+def bevel(x, y, size, width, strengths):
+    """Light of a raised edge: strengths for the left, top, right and bottom
+    edges, strongest at the edge and gone `width` pixels in."""
+    w, h = size
+    distance, strength = min(zip((x, y, w - 1 - x, h - 1 - y), strengths))
+    if distance >= width:
+        return 0.0
+    return strength * (1 - distance / width) ** 1.5
+
+
+def downsample(image, size):
+    """Averages a supersampled RGBA layer down, colours weighted by alpha."""
+    return image.convert("RGBa").resize(size, Image.BOX).convert("RGBA")
+
+
+def sampled(size, colour_at, samples=SS):
+    """An RGBA layer whose every pixel averages colour_at(x, y) -> RGBA (or
+    None for clear) over samples x samples points inside the pixel."""
+    w, h = size
+    layer = Image.new("RGBA", size)
+    pixels = layer.load()
+    n = samples * samples
+    for py in range(h):
+        for px in range(w):
+            r = g = b = a = 0.0
+            for sy in range(samples):
+                for sx in range(samples):
+                    c = colour_at(px + (sx + 0.5) / samples, py + (sy + 0.5) / samples)
+                    if c is not None:
+                        alpha = c[3] / 255.0
+                        r += c[0] * alpha
+                        g += c[1] * alpha
+                        b += c[2] * alpha
+                        a += alpha
+            if a:
+                pixels[px, py] = (round(r / a), round(g / a), round(b / a), round(a / n * 255))
+    return layer
+
+
+def over(base, layer):
+    """Lays an RGBA layer over an RGBA picture of the same size."""
+    base.alpha_composite(layer)
+
+
+def soft_shadow(mask, offset, blur, opacity, colour=(0, 0, 0)):
+    """A blurred, shifted copy of a mask as a dark layer of the same size."""
+    moved = Image.new("L", mask.size)
+    moved.paste(mask, offset)
+    moved = moved.filter(ImageFilter.GaussianBlur(blur)).point(lambda v: round(v * opacity))
+    layer = Image.new("RGBA", mask.size, colour + (0,))
+    layer.putalpha(moved)
+    return layer
+
+
+def gradient_fill(mask, top, bottom, y0, y1):
+    """A layer painting `mask` with a vertical gradient from y0 to y1."""
+    w, h = mask.size
+    column = Image.new("RGB", (1, h))
+    for y in range(h):
+        column.putpixel((0, y), mix(top, bottom, (y - y0) / max(y1 - y0, 1)))
+    layer = column.resize((w, h)).convert("RGBA")
+    layer.putalpha(mask)
+    return layer
+
+
+def text_mask(size, xy, text, face, anchor="ls"):
+    mask = Image.new("L", size)
+    ImageDraw.Draw(mask).text(xy, text, fill=255, font=face, anchor=anchor)
+    return mask
+
+
+# ---------------------------------------------------------------- monogram
+
+def monogram_mask(size, origin, unit, shadow=False):
+    """Coverage of the L (or of its shadow) drawn `unit` pixels per grid
+    unit with the grid's origin at `origin`, exact to a quarter pixel."""
+    big = Image.new("L", (size[0] * SS, size[1] * SS))
+    draw = ImageDraw.Draw(big)
+    shift = MONOGRAM_SHADOW if shadow else 0
+    for left, top, right, bottom in MONOGRAM_RECTS:
+        box = [round((origin[i % 2] + (v + shift) * unit) * SS)
+               for i, v in enumerate((left, top, right, bottom))]
+        draw.rectangle([box[0], box[1], box[2] - 1, box[3] - 1], fill=255)
+    return big.resize(size, Image.BOX)
+
+
+def monogram_layer(size, origin, unit, outline, shadow):
+    """The yellow L with a dark edge and its black shadow, on clear ground.
+    `shadow` is (blur, opacity): a hard shadow when blur is 0."""
+    letter = monogram_mask(size, origin, unit)
+    layer = Image.new("RGBA", size)
+    blur, opacity = shadow
+    if blur:
+        layer = soft_shadow(letter, (round(unit * MONOGRAM_SHADOW),) * 2, blur, opacity)
+    else:
+        dark = monogram_mask(size, origin, unit, shadow=True).point(lambda v: round(v * opacity))
+        layer.paste((0, 0, 0, 255), (0, 0), dark)
+    if outline:
+        edge = letter.filter(ImageFilter.MaxFilter(3))
+        over(layer, gradient_fill(edge, MONOGRAM_EDGE, MONOGRAM_EDGE, 0, 1))
+    top, bottom = (origin[1] + v * unit for v in MONOGRAM_SPAN[1::2])
+    over(layer, gradient_fill(letter, MONOGRAM[0], MONOGRAM[1], top, bottom))
+    return layer
+
+
+# ---------------------------------------------------------------- textures
+
+def face_place(x, y):
+    """The texture place a face pixel takes its speckles from. The miss
+    markers show one picture at eight places 30 pixels apart down the
+    right-hand column, so the speckles there repeat every 30 rows and the
+    marker's own ground matches the face wherever it lies."""
+    if x >= MARKER_X and MARKER_TOP - MARKER_STEP * (MARKER_COUNT - 1) <= y < MARKER_TOP + MARKER_SIZE[1]:
+        return x, MARKER_TOP + (y - MARKER_TOP) % MARKER_STEP
+    return x, y
+
+
+def face_light(x, y):
+    """A raised slab lit from the top left: bright top and left edges, dark
+    right and bottom edges, and a soft glow that fades out before the
+    column of miss markers so that their ground stays even."""
+    edge = bevel(x, y, FACE_SIZE, 6, (0.45, 0.55, -0.55, -0.65))
+    glow = 0.16 * smooth(1 - x / (MARKER_X - 3)) * smooth(1 - y / FACE_SIZE[1])
+    return edge + glow
+
+
+def face_texture():
+    image = Image.new("RGB", FACE_SIZE)
+    pixels = image.load()
+    for y in range(FACE_SIZE[1]):
+        for x in range(FACE_SIZE[0]):
+            tx, ty = face_place(x, y)
+            pixels[x, y] = shade(FACE_BLUE, speckle(tx, ty, 7) + face_light(x, y))
+    return image
+
+
+def control_shadow(image, rect, limit_x):
+    """The soft shadow a control lying on the face casts down and right."""
+    mask = Image.new("L", image.size)
+    x, y, w, h = rect
+    ImageDraw.Draw(mask).rectangle([x, y, x + w - 1, y + h - 1], fill=255)
+    layer = soft_shadow(mask, (2, 2), 1.2, 0.45, (6, 16, 50))
+    # Only around the control: the face beneath it stays plain texture.
+    layer.paste((0, 0, 0, 0), (x, y, x + w, y + h))
+    layer = layer.crop((0, 0, limit_x, image.size[1]))
+    image.paste(layer, (0, 0), layer)
+
+
+# ---------------------------------------------------------------- card backs
+
+def card_back(field, deep, line):
+    """A 51 x 51 card back: a dark rim, a thin light frame, a diamond
+    lattice, and the monogram in a round medallion."""
+    size = 51
+    image = Image.new("RGB", (size, size))
+    pixels = image.load()
+    lattice = shade(field, 0.18)
+    for y in range(size):
+        for x in range(size):
+            inset = min(x, y, size - 1 - x, size - 1 - y)
+            if inset == 0:
+                colour = deep
+            elif inset == 3:
+                colour = line
+            elif (x + y) % 6 == 1 or (x - y) % 6 == 1:
+                colour = lattice
+            else:
+                colour = field
+            light = bevel(x, y, (size, size), 3, (0.25, 0.3, -0.3, -0.35)) if inset else 0
+            pixels[x, y] = shade(colour, light)
+    image = image.convert("RGBA")
+    centre, radius = 25.5, 20.0
+
+    def medallion(x, y):
+        r = math.hypot(x - centre, y - centre)
+        if r > radius:
+            return None
+        if r > radius - 1.3:
+            return MONOGRAM[1] + (255,)
+        if r > radius - 2.3:
+            return deep + (255,)
+        return mix(shade(field, 0.12), deep, (y - centre + radius) / (2 * radius)) + (255,)
+    over(image, sampled((size, size), medallion))
+    # The L with its shadow spans units 4 to 28 by 2 to 28: centre it, on
+    # whole pixels so that it stays sharp.
+    over(image, monogram_layer((size, size), (9, 10), 1, True, (0, 1.0)))
+    return image.convert("RGB")
+
+
+# ---------------------------------------------------------------- buttons
+
+BUTTON_RADIUS = 18.5
+LIGHT = (-0.45, -0.55, 0.70)
+
+
+def normalised(v):
+    n = math.sqrt(sum(c * c for c in v))
+    return tuple(c / n for c in v)
+
+
+def button_face(size, centre, pressed):
+    """The round pink button: a bevelled rim around a dome that bulges out
+    when released and sinks in, lit the other way, when pressed."""
+    cx, cy = centre
+    rim = BUTTON_RADIUS - 2.6
+    light = normalised(LIGHT)
+    half = normalised((light[0], light[1], light[2] + 1))
+    bulge = -0.45 if pressed else 0.75
+
+    def colour_at(x, y):
+        dx, dy = x - cx, y - cy
+        r = math.hypot(dx, dy)
+        if r > BUTTON_RADIUS:
+            return None
+        if r > rim:
+            facing = -(dx * light[0] + dy * light[1]) / (r * math.hypot(light[0], light[1]))
+            return shade(shade(PINK, -0.18), -0.38 * facing) + (255,)
+        nx, ny = dx / rim * bulge, dy / rim * bulge
+        nz = math.sqrt(max(1 - nx * nx - ny * ny, 0.05))
+        normal = normalised((nx, ny, nz))
+        diffuse = sum(a * b for a, b in zip(normal, light))
+        colour = shade(PINK, max((diffuse - 0.8) * 0.75, -0.5) - (0.08 if pressed else 0))
+        if not pressed:
+            gloss = max(sum(a * b for a, b in zip(normal, half)), 0) ** 40
+            colour = shade(colour, 0.75 * gloss)
+        return colour + (255,)
+    return sampled(size, colour_at)
+
+
+def play_glyph(size, centre):
+    cx, cy = centre
+    big = Image.new("L", (size[0] * SS, size[1] * SS))
+    points = [(cx - 5.5, cy - 8.5), (cx + 9.0, cy), (cx - 5.5, cy + 8.5)]
+    ImageDraw.Draw(big).polygon([(x * SS, y * SS) for x, y in points], fill=255)
+    return big.resize(size, Image.BOX)
+
+
+def help_glyph(size, centre):
+    mask = Image.new("L", size)
+    ImageDraw.Draw(mask).text((centre[0], centre[1] + 1), "i", fill=255,
+                              font=font("DejaVuSerif-Bold.ttf", 27), anchor="mm")
+    return mask
+
+
+def mode_button(ground, glyph, pressed):
+    """A mode button on its piece of the window face."""
+    image = ground.convert("RGBA")
+    size = image.size
+    # Near the left edge, leaving the rest on the right for the drop shadow,
+    # which must fade out before the picture's edge meets the window face.
+    centre = (21.0, 22.0)
+    disc = Image.new("L", size)
+    ImageDraw.Draw(disc).ellipse([centre[0] - BUTTON_RADIUS, centre[1] - BUTTON_RADIUS,
+                                  centre[0] + BUTTON_RADIUS, centre[1] + BUTTON_RADIUS], fill=255)
+    # Pushed in, the button stands lower, casts less shadow and its glyph
+    # moves a pixel down and right, lit now from its lower edge.
+    if pressed:
+        lift, lift_shade, sink, glyph_shadow = (0, 1), 0.45, 1, ((-1, -1), 0.35)
+    else:
+        lift, lift_shade, sink, glyph_shadow = (1, 2), 0.6, 0, ((1, 1), 0.5)
+    over(image, soft_shadow(disc, lift, 1.0, lift_shade, (4, 12, 40)))
+    over(image, button_face(size, centre, pressed))
+    mark = glyph(size, (centre[0] + sink, centre[1] + sink))
+    over(image, soft_shadow(mark, glyph_shadow[0], 0.6, glyph_shadow[1], (60, 0, 40)))
+    over(image, gradient_fill(mark, shade(BUTTON_BLUE, 0.2), shade(BUTTON_BLUE, -0.25),
+                              centre[1] - 9, centre[1] + 9))
+    return image.convert("RGB")
+
+
+# ---------------------------------------------------------------- sad face
+
+def sad_face(ground, centre, radius):
+    """A yellow face with a turned-down mouth and tears on its cheeks."""
+    image = ground.convert("RGBA")
+    size = image.size
+    cx, cy = centre
+    disc = Image.new("L", size)
+    ImageDraw.Draw(disc).ellipse([cx - radius, cy - radius, cx + radius, cy + radius], fill=255)
+    over(image, soft_shadow(disc, (1, 1), 1.0, 0.55, (4, 12, 40)))
+
+    def ball(x, y):
+        dx, dy = x - cx, y - cy
+        r = math.hypot(dx, dy)
+        if r > radius:
+            return None
+        if r > radius - 1.1:
+            return (150, 80, 0, 255)
+        lit = math.hypot(dx + radius * 0.35, dy + radius * 0.4) / (radius * 1.4)
+        return mix((255, 244, 120), (236, 150, 0), lit) + (255,)
+    over(image, sampled(size, ball))
+
+    big = Image.new("RGBA", (size[0] * SS, size[1] * SS))
+    draw = ImageDraw.Draw(big)
+    u = radius / 13.0 * SS
+
+    def at(dx, dy):
+        return (cx * SS + dx * u, cy * SS + dy * u)
+
+    brown = (70, 34, 0, 255)
+    for side in (-1, 1):
+        ex, ey = at(side * 4.6, -2.2)
+        draw.ellipse([ex - 1.6 * u, ey - 2.3 * u, ex + 1.6 * u, ey + 2.3 * u], fill=brown)
+        # Brows rise towards the middle: the look of someone about to cry.
+        draw.line([at(side * 7.2, -5.8), at(side * 2.4, -8.2)], fill=brown, width=round(1.4 * u))
+    draw.arc([*at(-5.6, 3.2), *at(5.6, 12.0)], 200, 340, fill=brown, width=round(1.6 * u))
+    tear_blue, tear_edge = (150, 220, 255, 255), (20, 90, 190, 255)
+    for side, drop in ((-1, 4.5), (1, 2.5)):
+        tx, ty = at(side * 5.4, drop)
+        for colour, grow in ((tear_edge, 0.7 * u), (tear_blue, 0)):
+            w = 1.9 * u + grow
+            draw.polygon([(tx, ty - 3.4 * u - grow), (tx - w, ty), (tx + w, ty)], fill=colour)
+            draw.ellipse([tx - w, ty - w, tx + w, ty + w], fill=colour)
+    over(image, downsample(big, size))
+    return image.convert("RGB")
+
+
+# ---------------------------------------------------------------- panels
+
+PANEL_SIZE = (223, 221)
+COUNT_AT = (186, 104)   # where the game writes the miss count
+BASELINE = 121          # that label's baseline: its top plus the font's ascent
+LINE_STEP = 27
+
+
+def panel_ground():
+    image = Image.new("RGB", PANEL_SIZE)
+    pixels = image.load()
+    w, h = PANEL_SIZE
+    for y in range(h):
+        for x in range(w):
+            light = bevel(x, y, PANEL_SIZE, 4, (0.55, 0.6, -0.45, -0.5))
+            light += 0.12 * (1 - y / h) - 0.04
+            pixels[x, y] = shade(PANEL_BLUE, speckle(x, y, 11) * 0.8 + light)
+    return image
+
+
+def brush_stroke(box):
+    """A yellow brush stroke over box: a rounded start, wavy edges, streaks
+    where the bristles ran, and bristles giving out one by one at the end."""
+    left, top, right, bottom = box
+    layer = Image.new("RGBA", PANEL_SIZE)
+    pixels = layer.load()
+    middle, half = (top + bottom) / 2, (bottom - top) / 2
+    for y in range(top - 3, bottom + 3):
+        across = min(abs(y + 0.5 - middle) / (half + 2), 1.0)
+        streak = hash01(0, y, 21) - 0.5
+        start = left + 9 * (1 - math.sqrt(1 - across * across)) + 3 * hash01(1, y, 21)
+        end = right - 24 * hash01(2, y, 21) ** 2 - 8 * across
+        for x in range(left - 2, right + 2):
+            upper = top + 1.6 * math.sin(x * 0.07) + 0.8 * math.sin(x * 0.23 + 1)
+            lower = bottom + 1.8 * math.sin(x * 0.05 + 2) + 0.8 * math.sin(x * 0.19)
+            cover = min(y + 1 - upper, lower - y, x + 1 - start, (end - x) / 8, 1.0)
+            if cover <= 0:
+                continue
+            colour = shade((255, 212, 28), 0.25 * streak + 0.08 * (hash01(x, y, 23) - 0.5))
+            pixels[x, y] = colour + (round(255 * cover),)
+    return layer
+
+
+def panel(headline, headline_font, lines):
+    """A win or lose panel: the red headline on a yellow brush stroke, then
+    the lines of dark blue text, each given as (text, x or None to centre,
+    baseline)."""
+    image = panel_ground().convert("RGBA")
+    w = PANEL_SIZE[0]
+    # The stroke reaches past the words, further on the right where it frays.
+    half = headline_font.getlength(headline) / 2
+    stroke = (max(round(w / 2 - half - 12), 5), 42, min(round(w / 2 + half + 24), w - 5), 78)
+    over(image, brush_stroke(stroke))
+    heading = text_mask(PANEL_SIZE, (w // 2, 69), headline, headline_font, anchor="ms")
+    over(image, soft_shadow(heading, (1, 1), 0.5, 0.8, (110, 0, 0)))
+    over(image, gradient_fill(heading, (236, 40, 36), (190, 10, 20), 50, 70))
+    body = font("DejaVuSans.ttf", 18)
+    for text, x, baseline in lines:
+        xy, anchor = ((w // 2, baseline), "ms") if x is None else ((x, baseline), "ls")
+        over(image, gradient_fill(text_mask(PANEL_SIZE, xy, text, body, anchor), INK, INK, 0, 1))
+    return image
+
+
+def win_panel():
+    body = font("DejaVuSans.ttf", 18)
+    line = "you made it with"
+    width = body.getlength(line)
+    # The count follows after a space; centre the whole line with it.
+    left = round((PANEL_SIZE[0] - width - 4 - 11) / 2)
+    assert left + width < COUNT_AT[0] - 3, "the line would run into the count"
+    image = panel("Congratulations!", font("DejaVuSansCondensed-Bold.ttf", 20),
+                  [(line, left, BASELINE), ("mistakes.", None, BASELINE + LINE_STEP)])
+    for x, y, r in ((52, 186, 11), (111, 180, 15), (170, 186, 11)):
+        over(image, star(x, y, r))
+    return image.convert("RGB")
+
+
+def lose_panel():
+    image = panel("Oops!!", font("DejaVuSans-Bold.ttf", 32),
+                  [("too many mistakes.", None, BASELINE), ("try again.", None, BASELINE + LINE_STEP)])
+    box = (88, 160, 135, 205)
+    ground = image.crop(box).convert("RGB")
+    image.paste(sad_face(ground, (23.5, 21.5), 19), box[:2])
+    return image.convert("RGB")
+
+
+def star(cx, cy, radius):
+    """A five-pointed yellow star with a dark edge."""
+    big = Image.new("RGBA", (PANEL_SIZE[0] * SS, PANEL_SIZE[1] * SS))
+    draw = ImageDraw.Draw(big)
+    for grow, colour in ((1.2, (150, 80, 0, 255)), (0, (255, 220, 40, 255))):
+        points = []
+        for k in range(10):
+            r = (radius + grow) if k % 2 == 0 else (radius * 0.45 + grow * 0.5)
+            angle = -math.pi / 2 + k * math.pi / 5
+            points.append(((cx + r * math.cos(angle)) * SS, (cy + r * math.sin(angle)) * SS))
+        draw.polygon(points, fill=colour)
+    return downsample(big, PANEL_SIZE)
+
+
+# ---------------------------------------------------------------- window face
+
+def corner_button(image, rect, glyph):
+    """A small round dimple holding the minimize or exit glyph."""
+    x, y, w, h = rect
+    cx, cy = x + w / 2, y + h / 2
+    radius = 8.5
+
+    def dimple(px, py):
+        dx, dy = px - cx, py - cy
+        r = math.hypot(dx, dy)
+        if r > radius:
+            return None
+        if r > radius - 1.2:   # lit on the lower right edge: it is sunk in
+            facing = (dx + dy) / (r * math.sqrt(2))
+            return shade(FACE_BLUE, 0.3 * facing - 0.15) + (255,)
+        return shade(FACE_BLUE, -0.3 + 0.1 * (dy / radius)) + (255,)
+    over(image, sampled(image.size, dimple))
+    big = Image.new("L", (image.size[0] * SS, image.size[1] * SS))
+    draw = ImageDraw.Draw(big)
+    s = lambda px, py: (px * SS, py * SS)  # noqa: E731
+    if glyph == "minus":
+        draw.rectangle([*s(cx - 4, cy - 1), *s(cx + 4, cy + 1)], fill=255)
+    else:
+        for a, b in (((-3.5, -3.5), (3.5, 3.5)), ((-3.5, 3.5), (3.5, -3.5))):
+            draw.line([s(cx + a[0], cy + a[1]), s(cx + b[0], cy + b[1])], fill=255, width=round(2.1 * SS))
+    mark = big.resize(image.size, Image.BOX)
+    over(image, gradient_fill(mark, (236, 242, 255), (236, 242, 255), 0, 1))
+
+
+def publisher_mark(image):
+    """The team's small mark: a fan of three cards and the name."""
+    x, y, w, h = LINK
+    big = Image.new("RGBA", (w * SS, h * SS))
+    card_w, card_h = 8 * SS, 12 * SS
+    pivot, reach = (10 * SS, 25 * SS), 10 * SS   # reach: pivot to card centre
+    for angle, colour in ((24, (220, 40, 50)), (0, (255, 200, 20)), (-24, (40, 110, 230))):
+        card = Image.new("RGBA", (card_w, card_h))
+        draw = ImageDraw.Draw(card)
+        draw.rounded_rectangle([0, 0, card_w - 1, card_h - 1], radius=SS, fill=(250, 250, 255, 255),
+                               outline=(10, 30, 80, 255), width=round(0.8 * SS))
+        draw.rectangle([1.8 * SS, 1.8 * SS, card_w - 1.8 * SS, card_h - 1.8 * SS], fill=colour + (255,))
+        turned = card.rotate(angle, resample=Image.BICUBIC, expand=True)
+        # Turned about a point below the cards, as a hand holds a fan.
+        a = math.radians(angle)
+        cx = pivot[0] - reach * math.sin(a)
+        cy = pivot[1] - reach * math.cos(a)
+        big.alpha_composite(turned, (round(cx - turned.width / 2), round(cy - turned.height / 2)))
+    layer = Image.new("RGBA", image.size)
+    layer.alpha_composite(downsample(big, (w, h)), (x, y))
+    over(image, soft_shadow(layer.getchannel("A"), (1, 1), 0.7, 0.6, (0, 8, 30)))
+    over(image, layer)
+    name = text_mask(image.size, (x + 21, y + 17), "lumidex", font("DejaVuSansCondensed-Bold.ttf", 9))
+    over(image, soft_shadow(name, (1, 1), 0.5, 0.8, (0, 8, 30)))
+    over(image, gradient_fill(name, (226, 234, 255), (226, 234, 255), 0, 1))
+
+
+def title(image):
+    """The monogram with its circled R, and the product's name."""
+    unit, top, bottom = 2, 12, 60     # the letter's place in the band above the board
+    name_font = font("DejaVuSans-Bold.ttf", 35)
+    name_width = name_font.getlength("Lumidex")
+    letter_width = (MONOGRAM_SPAN[2] - MONOGRAM_SPAN[0]) * unit
+    gap = 20
+    left = round((FACE_SIZE[0] - letter_width - gap - name_width) / 2)
+    origin = (left - MONOGRAM_SPAN[0] * unit, top - MONOGRAM_SPAN[1] * unit)
+    over(image, monogram_layer(image.size, origin, unit, True, (1.8, 0.7)))
+    # The circled R sits above the end of the foot.
+    rx, ry = left + letter_width + 6, 30
+    ring = Image.new("L", (image.size[0] * SS, image.size[1] * SS))
+    draw = ImageDraw.Draw(ring)
+    draw.ellipse([(rx - 5.5) * SS, (ry - 5.5) * SS, (rx + 5.5) * SS, (ry + 5.5) * SS],
+                 outline=255, width=round(1.1 * SS))
+    ring = ring.resize(image.size, Image.BOX)
+    draw = ImageDraw.Draw(ring)
+    draw.text((rx + 0.5, ry + 0.5), "R", fill=255, font=font("DejaVuSans-Bold.ttf", 8), anchor="mm")
+    over(image, soft_shadow(ring, (1, 1), 0.6, 0.6, (0, 8, 30)))
+    over(image, gradient_fill(ring, MONOGRAM[0], MONOGRAM[0], 0, 1))
+    baseline = bottom - 3
+    name = text_mask(image.size, (left + letter_width + gap, baseline), "Lumidex", name_font)
+    over(image, soft_shadow(name, (2, 3), 2.2, 0.85, (0, 6, 28)))
+    over(image, gradient_fill(name, (255, 255, 255), (214, 228, 255), baseline - 26, baseline))
+
+
+def window_face(texture):
+    image = texture.copy()
+    control_shadow(image, BOARD, MARKER_X)
+    control_shadow(image, MASTER, MARKER_X)
+    image = image.convert("RGBA")
+    title(image)
+    corner_button(image, MINI, "minus")
+    corner_button(image, EXIT, "cross")
+    publisher_mark(image)
+    return image.convert("RGB")
+
+
+# ---------------------------------------------------------------- cursor
+
+CURSOR_HOT_SPOT = (12, 4)   # the tip of the index finger
+
+
+def cursor_bytes():
+    """A 32 x 32 monochrome cursor: the hot spot, then a 1-bit bitmap of
+    twice the height holding the XOR mask (1 = white) above the AND mask
+    (1 = see-through), both bottom row first."""
+    with open(os.path.join(ART, "hand-cursor.txt")) as f:
+        art = [line.rstrip("\n") for line in f]
+    assert len(art) == 32 and all(len(row) == 32 for row in art), "hand-cursor.txt must be 32 x 32"
+    assert art[CURSOR_HOT_SPOT[1]][CURSOR_HOT_SPOT[0]] == "o", "the hot spot must be on the hand"
+
+    def mask(row, lit):
+        bits = 0
+        for c in row:
+            bits = bits << 1 | (c in lit)
+        return struct.pack(">I", bits)
+    xor = b"".join(mask(row, "o") for row in reversed(art))
+    and_ = b"".join(mask(row, ".") for row in reversed(art))
+    header = struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 1, 0, len(xor + and_), 0, 0, 2, 0)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    return struct.pack("<HH", *CURSOR_HOT_SPOT) + header + palette + xor + and_
+
+
+# ---------------------------------------------------------------- icon
+
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def icon(size):
+    """The yellow L with its black shadow filling a red square."""
+    def red(x, y):
+        t = (x + y) / (2 * size)
+        return mix((236, 52, 44), (168, 14, 22), t) + (255,)
+    image = sampled((size, size), red, samples=1)
+    over(image, monogram_layer((size, size), (0, 0), size / 32, False, (0, 1.0)))
+    return image.convert("RGB")
+
+
+def icon_bytes(image):
+    """A 256-colour icon image: header for twice the height, the colour
+    table, the pixel rows bottom first, and an all-opaque AND mask."""
+    w, h = image.size
+    indexed = image.quantize(256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    palette = indexed.getpalette()[:768]
+    palette += [0] * (768 - len(palette))
+    table = b"".join(bytes((palette[i + 2], palette[i + 1], palette[i], 0)) for i in range(0, 768, 3))
+    rows = indexed.tobytes()
+    pixels = b"".join(rows[y * w:(y + 1) * w] for y in range(h - 1, -1, -1))
+    and_mask = bytes(4 * h)
+    header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 8, 0, len(pixels + and_mask), 0, 0, 256, 0)
+    return header + table + pixels + and_mask
+
+
+# ---------------------------------------------------------------- output
+
+EXPECTED_BYTES = {"bitmap/255.dib": 8000, "bitmap/350.dib": 8000,
+                  "bitmap/300.dib": 6436, "bitmap/310.dib": 6436,
+                  "bitmap/301.dib": 6248, "bitmap/311.dib": 6248,
+                  "bitmap/400.dib": 148556, "bitmap/401.dib": 148556,
+                  "cursor/101.cur": 308, "icon/30001.dib": 2216}
+
+
+def pictures():
+    """Every picture this tool makes, by its path under OUTDIR."""
+    texture = face_texture()
+
+    def ground(at, size):
+        return texture.crop((at[0], at[1], at[0] + size[0], at[1] + size[1]))
+
+    play, help_ = ground(PLAY_AT, (45, 47)), ground(HELP_AT, (43, 47))
+    marker = ground((MARKER_X, MARKER_TOP), MARKER_SIZE)
+    return {
+        "bitmap/255.dib": card_back((30, 80, 200), (10, 28, 90), (170, 200, 255)),
+        "bitmap/350.dib": card_back((206, 32, 40), (96, 6, 14), (255, 190, 180)),
+        "bitmap/300.dib": mode_button(play, play_glyph, False),
+        "bitmap/310.dib": mode_button(play, play_glyph, True),
+        "bitmap/301.dib": mode_button(help_, help_glyph, False),
+        "bitmap/311.dib": mode_button(help_, help_glyph, True),
+        "bitmap/400.dib": lose_panel(),
+        "bitmap/401.dib": win_panel(),
+        "layout/Picture1.dib": window_face(texture),
+        "layout/imgBad.dib": sad_face(marker, (18.5, 15.5), 13.5),
+    }
+
+
+def main(outdir):
+    for path, image in pictures().items():
+        os.makedirs(os.path.join(outdir, os.path.dirname(path)), exist_ok=True)
+        write_dib(os.path.join(outdir, path), image)
+    os.makedirs(os.path.join(outdir, "cursor"), exist_ok=True)
+    with open(os.path.join(outdir, "cursor/101.cur"), "wb") as f:
+        f.write(cursor_bytes())
+    os.makedirs(os.path.join(outdir, "icon"), exist_ok=True)
+    with open(os.path.join(outdir, "icon/30001.dib"), "wb") as f:
+        f.write(icon_bytes(icon(32)))
+    for size in ICON_SIZES:
+        folder = os.path.join(outdir, "icon", "hicolor", f"{size}x{size}")
+        os.makedirs(folder, exist_ok=True)
+        icon(size).save(os.path.join(folder, "lumidex.png"), "PNG")
+    for path, size in EXPECTED_BYTES.items():
+        actual = os.path.getsize(os.path.join(outdir, path))
+        if actual != size:
+            sys.exit(f"{path}: {actual} bytes, the catalogue says {size}")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    main(sys.argv[1])
