@@ -10,6 +10,7 @@ LUMIDEX_PACKAGES=(
   xvfb xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream
+  libxcb-damage0-dev libxcb-shape0-dev
 )
 
 ensure_packages() {

@@ -1,0 +1,66 @@
+#include "WaveImage.h"
+
+#include <QtEndian>
+
+namespace {
+
+constexpr qsizetype riffHeaderSize = 12; // "RIFF", size, "WAVE"
+constexpr qsizetype chunkHeaderSize = 8; // id, size
+constexpr qsizetype pcmFormatSize = 16;
+constexpr quint16 pcmTag = 1;
+
+quint16 u16(const char *at) { return qFromLittleEndian<quint16>(at); }
+quint32 u32(const char *at) { return qFromLittleEndian<quint32>(at); }
+
+QAudioFormat pcmFormat(const char *fmt)
+{
+    const quint16 tag = u16(fmt), channels = u16(fmt + 2), bits = u16(fmt + 14);
+    const quint32 rate = u32(fmt + 4);
+    QAudioFormat format;
+    if (tag != pcmTag || channels < 1 || channels > 2 || rate == 0 || rate > 192000)
+        return format;
+    if (bits == 8)
+        format.setSampleFormat(QAudioFormat::UInt8);
+    else if (bits == 16)
+        format.setSampleFormat(QAudioFormat::Int16);
+    else
+        return format;
+    format.setChannelCount(channels);
+    format.setSampleRate(int(rate));
+    return format;
+}
+
+} // namespace
+
+WaveSound parseWave(const QByteArray &image)
+{
+    const char *bytes = image.constData();
+    if (image.size() < riffHeaderSize || !image.startsWith("RIFF")
+        || image.mid(8, 4) != "WAVE")
+        return {};
+    // Bytes after the RIFF chunk belong to no chunk.
+    const qsizetype end = qMin<qsizetype>(image.size(), chunkHeaderSize + u32(bytes + 4));
+
+    QAudioFormat format;
+    const char *data = nullptr;
+    qsizetype dataSize = 0;
+    for (qsizetype at = riffHeaderSize; at + chunkHeaderSize <= end;) {
+        const QByteArray id = image.mid(at, 4);
+        const qsizetype size = u32(bytes + at + 4);
+        const qsizetype body = at + chunkHeaderSize;
+        if (size > end - body)
+            break;
+        if (id == "fmt " && size >= pcmFormatSize) {
+            format = pcmFormat(bytes + body);
+        } else if (id == "data") {
+            data = bytes + body;
+            dataSize = size;
+        }
+        at = body + size + (size & 1);
+    }
+    if (!format.isValid() || !data)
+        return {};
+    // A partial last frame cannot be played.
+    dataSize -= dataSize % format.bytesPerFrame();
+    return {format, QByteArray(data, dataSize)};
+}

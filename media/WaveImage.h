@@ -1,0 +1,18 @@
+#pragma once
+#include <QAudioFormat>
+#include <QByteArray>
+
+// The playable part of a RIFF WAVE image: its sample format and sample bytes.
+struct WaveSound {
+    QAudioFormat format;
+    QByteArray samples;
+
+    bool isEmpty() const { return samples.isEmpty(); }
+};
+
+// Reads the "fmt " and "data" chunks of a RIFF WAVE image held in memory,
+// skipping any other chunk ("fact", "LIST", ...), the pad byte after a chunk of
+// odd length and whatever follows the RIFF chunk. Only 8-bit unsigned or 16-bit
+// signed PCM, mono or stereo, is playable. An image that is not one, or whose
+// "fmt " or "data" chunk runs past its end, gives an empty sound.
+WaveSound parseWave(const QByteArray &image);

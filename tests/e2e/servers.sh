@@ -1,0 +1,69 @@
+# The servers an end-to-end test runs the game under, each started by the test
+# and stopped by its PID when the test ends, whether it passed or not.
+# Source it, call e2e_begin NAME BUILD_DIR, then start_x_server and, for sound,
+# start_sound_server and start_recording FILE.
+E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+PYTHON=/usr/bin/python3
+e2e_pids=()
+
+e2e_begin() {
+  local name=$1 build=$2
+  GAME=$build/shell/lumidex
+  ARTIFACTS=$build/e2e-artifacts/$name
+  rm -rf "$ARTIFACTS" && mkdir -p "$ARTIFACTS"
+  E2E_WORK=$(mktemp -d)
+  trap e2e_end EXIT
+  [ -x "$GAME" ] || { echo "no game executable at $GAME"; exit 1; }
+}
+
+e2e_end() {
+  local status=$?
+  for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
+    kill "${e2e_pids[i]}" 2>/dev/null && wait "${e2e_pids[i]}" 2>/dev/null
+  done
+  [ -s "$E2E_WORK/run/pulse/pid" ] && kill "$(cat "$E2E_WORK/run/pulse/pid")" 2>/dev/null
+  rm -rf "$E2E_WORK"
+  [ "$status" -eq 0 ] || echo "FAILED; screenshots and logs are in $ARTIFACTS"
+  exit "$status"
+}
+
+# An Xvfb of its own on a free display; sets DISPLAY.
+start_x_server() {
+  local shown=$E2E_WORK/display
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$shown" 2>"$ARTIFACTS/xvfb.log" &
+  e2e_pids+=($!)
+  for _ in $(seq 200); do
+    grep -q . "$shown" 2>/dev/null && break
+    sleep 0.05
+  done
+  grep -q . "$shown" || { echo "Xvfb did not start"; cat "$ARTIFACTS/xvfb.log"; exit 1; }
+  export DISPLAY=:$(head -1 "$shown")
+}
+
+# A PulseAudio server of its own with one null sink, mono at 22050 Hz like
+# most of the game's sounds. norewinds: a rewinding sink would drop the first
+# milliseconds of a sound that starts while another plays.
+start_sound_server() {
+  export XDG_RUNTIME_DIR=$E2E_WORK/run PULSE_SERVER=unix:$E2E_WORK/run/pulse/native
+  unset PULSE_SINK
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  pulseaudio -D --system=false --exit-idle-time=-1 -n --disallow-exit --log-target=stderr \
+    --load="module-null-sink sink_name=e2e rate=22050 channels=1 norewinds=1" \
+    --load=module-native-protocol-unix 2>"$ARTIFACTS/pulse.log" || { cat "$ARTIFACTS/pulse.log"; exit 1; }
+  pactl set-default-sink e2e
+}
+
+# Records the sink's monitor as raw signed 16-bit mono at 22050 Hz into FILE,
+# and writes FILE.start: a clock time (seconds) and the byte count the file
+# had at that time, to place the recording on the game's clock.
+start_recording() {
+  local file=$1
+  parec -d e2e.monitor --latency-msec=10 --format=s16le --rate=22050 --channels=1 --raw >"$file" &
+  e2e_pids+=($!)
+  # An idle sink's monitor drops its first second or so: wait until it records.
+  for _ in $(seq 200); do
+    [ "$(stat -c %s "$file")" -gt 4410 ] && break
+    sleep 0.02
+  done
+  $PYTHON -c 'import os, sys, time; print(time.time(), os.path.getsize(sys.argv[1]))' "$file" >"$file.start"
+}
