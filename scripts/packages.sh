@@ -5,7 +5,7 @@ set -euo pipefail
 LUMIDEX_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-gtk-platformtheme
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
   python3 python3-pil librsvg2-bin
   xvfb xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox

@@ -24,5 +24,6 @@ int main(int argc, char *argv[])
 {
     qtDefault = qInstallMessageHandler(reportFatal);
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Lumidex"));
     return mdlMain::Main();
 }

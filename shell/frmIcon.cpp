@@ -1,0 +1,64 @@
+#include "frmIcon.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// The layout was made for an 18 px and a 13 px sans serif. DejaVu Sans at
+// those sizes, in its semi-condensed face for the lines of text, gives them
+// about the widths they were laid out for; its normal face would run the
+// two longest lines past the window's right edge.
+QFont NoticeFont(int pixels, QFont::Stretch stretch = QFont::Unstretched)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setStretch(stretch);
+    return font;
+}
+
+QLabel *PlaceLabel(QWidget *parent, const QString &caption, int left, int top)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setFont(NoticeFont(18, QFont::SemiCondensed));
+    label->move(left, top);
+    label->adjustSize(); // sized to fit its caption
+    return label;
+}
+
+} // namespace
+
+frmIcon::frmIcon(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+{
+    // The window system shows the program's name in place of an empty
+    // title; a blank one keeps the title bar free of text.
+    setWindowTitle(QStringLiteral(" "));
+    setFixedSize(409, 191);
+    // Centred on the window's own size: Qt's dialog placement allows for a
+    // guessed frame, which puts it off centre.
+    move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    Label1 = PlaceLabel(this, QStringLiteral("Important notice!"), 119, 14);
+    Label2 = PlaceLabel(this, QStringLiteral("This application works with small fonts only"), 23, 46);
+    Label3 = PlaceLabel(this, QStringLiteral("Please change your system to \"Small Fonts\""), 21, 78);
+    Label4 = PlaceLabel(this, QStringLiteral("in the Windows Setting System"), 73, 110);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setFont(NoticeFont(13));
+    Command1->setGeometry(162, 152, 81, 25);
+    Command1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &frmIcon::Command1_Click);
+}
+
+void frmIcon::Command1_Click()
+{
+    close();
+}
