@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "WindowPause.h"
 #include "mdlMain.h"
 
 namespace {
@@ -22,6 +23,7 @@ void reportFatal(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 int main(int argc, char *argv[])
 {
+    WindowPauseCountFromStart();
     qtDefault = qInstallMessageHandler(reportFatal);
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Lumidex"));

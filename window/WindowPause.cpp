@@ -5,24 +5,37 @@
 #include <QTimer>
 
 namespace {
-// Pauses that follow each other within a rule (the deal's 16 cards, the
-// blinking) are timed from where the previous one was due to end, so the
-// drawing and the sound request between them do not add up: a deal takes
-// 1.6 s, not 16 times a little more than 100 ms.
-constexpr qint64 kSameRuleMs = 30;
 QElapsedTimer pauseClock;
-qint64 lastDue = -1;
-} // namespace
+qint64 due = 0;           // when the latest pause was due to end
+bool fromStart = false;   // the next rule keeps counting from the program's start
 
-void WindowPause(int ms)
+qint64 now()
 {
     if (!pauseClock.isValid())
         pauseClock.start();
-    const qint64 now = pauseClock.elapsed();
-    const bool follows = lastDue >= 0 && now - lastDue <= kSameRuleMs;
-    const qint64 due = (follows ? lastDue : now) + ms;
-    lastDue = due;
-    if (due <= now)
+    return pauseClock.elapsed();
+}
+} // namespace
+
+void WindowPauseCountFromStart()
+{
+    due = now();
+    fromStart = true;
+}
+
+void WindowPauseBeginRule()
+{
+    if (fromStart)
+        fromStart = false;
+    else
+        due = now();
+}
+
+void WindowPause(int ms)
+{
+    const qint64 start = now();
+    due += ms;
+    if (due <= start)
         return;
 
     QEventLoop loop;
@@ -30,6 +43,6 @@ void WindowPause(int ms)
     done.setSingleShot(true);
     done.setTimerType(Qt::PreciseTimer); // the coarse default drifts by tens of ms
     QObject::connect(&done, &QTimer::timeout, &loop, &QEventLoop::quit);
-    done.start(int(due - now));
+    done.start(int(due - start));
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

@@ -83,6 +83,8 @@ void frmGame::Timer1_Timer()
 
 void frmGame::runRule(const std::function<void()> &rule)
 {
+    if (!ruleDepth)
+        WindowPauseBeginRule();
     ++ruleDepth;
     rule();
     --ruleDepth;

@@ -37,7 +37,9 @@ void frmGame::buildLayout()
 {
     setWindowTitle(QStringLiteral("Lumidex"));
     setWindowIcon(Catalogue::LoadResIcon(30001));
-    setPalette(QPalette(kYellow));
+    QPalette back = palette();
+    back.setColor(QPalette::Window, kYellow);
+    setPalette(back);
     setAutoFillBackground(true);
     setFont(sansPixels(11));
     resize(309, 395);
@@ -78,6 +80,12 @@ void frmGame::buildLayout()
     txtHelp->setGeometry(0, 0, 235, 233);
     Picture3->place(txtHelp, 30, 32);
     txtHelp->setReadOnly(true);
+    // The instructions keep their own line breaks; a narrower face lets the
+    // longest of their lines fit the panel instead of wrapping.
+    QFont helpFont = sansPixels(10);
+    helpFont.setStretch(QFont::SemiCondensed);
+    txtHelp->setFont(helpFont);
+    txtHelp->document()->setDocumentMargin(2);
     txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtHelp->setAttribute(Qt::WA_NoMousePropagation);
 
