@@ -40,16 +40,16 @@ visible_windows() {
 # Sets X, Y, WIDTH and HEIGHT of a window.
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
-# The status the game ends with, or a failure when it goes on running.
+# Sets status to what the game ends with, or fails when it goes on running.
+# Not called in a $(...) subshell: only this shell can wait for the game.
 wait_game_end() {
   for _ in $(seq 200); do
     kill -0 "$game" 2>/dev/null || break
     sleep 0.05
   done
   kill -0 "$game" 2>/dev/null && fail "the game still runs after $1"
-  local status=0
+  status=0
   wait "$game" || status=$?
-  echo "$status"
 }
 
 echo "== a 14 pt desktop font: the notice alone"
@@ -98,7 +98,7 @@ done
 [ "$looked" = yes ] || { cat "$ARTIFACTS/look.log"; fail "the notice does not look right; see $ARTIFACTS/notice.png"; }
 
 xdotool mousemove --sync $((X + 162 + 40)) $((Y + 152 + 12)) click 1
-status=$(wait_game_end "OK was clicked")
+wait_game_end "OK was clicked"
 [ "$status" -eq 0 ] || fail "the game ended with status $status after OK"
 echo "OK ended the game with status 0"
 
