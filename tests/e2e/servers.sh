@@ -30,7 +30,9 @@ e2e_end() {
 # An Xvfb of its own on a free display; sets DISPLAY.
 start_x_server() {
   local shown=$E2E_WORK/display
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$shown" 2>"$ARTIFACTS/xvfb.log" &
+  # -noreset: a game started just as the previous one leaves must not meet
+  # a server in the middle of resetting itself.
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$shown" 2>"$ARTIFACTS/xvfb.log" &
   e2e_pids+=($!)
   for _ in $(seq 200); do
     grep -q . "$shown" 2>/dev/null && break
