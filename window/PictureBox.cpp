@@ -75,7 +75,8 @@ void PictureBox::paintEvent(QPaintEvent *)
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
-    pressedInside = true;
+    if (event->button() == Qt::LeftButton)
+        pressedInside = true;
     event->accept();
     emit mouseDown();
 }
@@ -84,7 +85,9 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     emit mouseUp();
-    // A click is a press and a release on the same control.
+    // A click is a press and a release of the primary button on the same control.
+    if (event->button() != Qt::LeftButton)
+        return;
     if (pressedInside && rect().contains(event->position().toPoint()))
         emit clicked();
     pressedInside = false;

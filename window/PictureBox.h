@@ -24,9 +24,9 @@ public:
     int borderWidth() const;
 
 signals:
-    void mouseDown();
-    void mouseUp();
-    void clicked();
+    void mouseDown(); // any button
+    void mouseUp();   // any button
+    void clicked();   // the primary button, pressed and released on the control
 
 protected:
     void paintEvent(QPaintEvent *) override;

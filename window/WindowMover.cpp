@@ -14,6 +14,8 @@ bool WindowMover::eventFilter(QObject *, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() != Qt::LeftButton)
+            return true; // only the primary button drags
         QWindow *handle = window->windowHandle();
         following = !(handle && handle->startSystemMove());
         grabOffset = press->globalPosition().toPoint() - window->pos();
@@ -24,7 +26,8 @@ bool WindowMover::eventFilter(QObject *, QEvent *event)
             window->move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - grabOffset);
         return following;
     case QEvent::MouseButtonRelease:
-        following = false;
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            following = false;
         return true;
     default:
         return false;

@@ -1,6 +1,7 @@
 #pragma once
-// Moves the frameless window when its background is dragged: the window
-// system does the move where it can; elsewhere the window follows the pointer.
+// Moves the frameless window when its background is dragged with the primary
+// mouse button: the window system does the move where it can; elsewhere the
+// window follows the pointer.
 #include <QObject>
 #include <QPoint>
 

@@ -63,6 +63,8 @@ void frmGame::buildLayout()
 
     cmdPlay = new QPushButton(QStringLiteral("play"), Picture1);
     cmdPlay->setGeometry(192, 396, 41, 19);
+    // Out of sight and never pressed: with the focus, Space would deal a game.
+    cmdPlay->setFocusPolicy(Qt::NoFocus);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kResultShownMs);

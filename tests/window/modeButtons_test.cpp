@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QDesktopServices>
+
 #include "WindowRig.h"
 
 using namespace mdlPicfunc;
@@ -8,7 +10,15 @@ using namespace mdlPicfunc;
 // sound and its pause, then the released picture, then the action.
 class ModeButtonsTest : public QObject {
     Q_OBJECT
+    QList<QUrl> opened; // web addresses handed to the desktop
+
+public slots:
+    void openUrl(const QUrl &url) { opened << url; }
+
 private slots:
+    void initTestCase() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl"); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+
     void pressAndRelease_data()
     {
         QTest::addColumn<int>("index");
@@ -50,11 +60,41 @@ private slots:
         QVERIFY(!rig.form.picShow->isEnabled());
         for (auto *card : rig.form.picMat)
             QVERIFY(card->isEnabled());
-        // Clicking the panel where a card lies under it picks nothing.
+        // No key deals a game under the panel, and clicking the panel where
+        // a card lies under it picks nothing.
         rig.sounds.clear();
+        rig.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.form));
+        QTest::keyClick(rig.form.windowHandle(), Qt::Key_Space);
         rig.click(rig.form.txtHelp->viewport());
         QVERIFY(rig.sounds.empty());
         QCOMPARE(rig.form.game().blnAwaitMaster, false);
+    }
+
+    // Cards, Master Card and window spots answer the primary button only,
+    // as clicks do on any desktop; the mode buttons answer any button.
+    void whichMouseButtonClicks()
+    {
+        WindowRig rig;
+        rig.load();
+        const QPoint at = rig.form.pos();
+        frmGame &f = rig.form;
+        for (auto button : {Qt::RightButton, Qt::MiddleButton}) {
+            for (QWidget *spot : {(QWidget *)f.picShow, (QWidget *)f.picMat[1], (QWidget *)f.imgMini, (QWidget *)f.imgLink})
+                QTest::mouseClick(spot, button, {}, QPoint(5, 5));
+            QTest::mousePress(f.Picture1, button, {}, QPoint(150, 5));
+            QTest::mouseMove(f.Picture1, QPoint(180, 40));
+            QTest::mouseRelease(f.Picture1, button, {}, QPoint(180, 40));
+        }
+        QVERIFY(rig.sounds.empty());
+        QVERIFY(!f.isMinimized());
+        QVERIFY(opened.isEmpty());
+        QCOMPARE(f.pos(), at);
+
+        rig.click(f.imgLink);
+        QCOMPARE(opened.size(), 1);
+        QTest::mouseClick(f.imgAction[0], Qt::RightButton, {}, QPoint(10, 10));
+        QCOMPARE(int(rig.pauses.size()), 17); // the button's pause and a deal
     }
 
     void playWhileHelpIsUpDealsAFreshGame()
