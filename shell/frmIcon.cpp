@@ -41,8 +41,11 @@ frmIcon::frmIcon(QWidget *parent)
     // Centred on the window's own size: Qt's dialog placement allows for a
     // guessed frame, which puts it off centre.
     move(QGuiApplication::primaryScreen()->geometry().center() - rect().center());
+    // Dark text on white whatever the desktop's colours: a dark scheme's
+    // light text would vanish on the white. The button keeps the scheme's.
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     setPalette(white);
     setAutoFillBackground(true);
 

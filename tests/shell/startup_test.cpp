@@ -1,9 +1,46 @@
+#include <QLabel>
 #include <QScreen>
 #include <QtTest>
 
 #include "WindowRig.h"
+#include "frmIcon.h"
 #include "mdlMain.h"
 #include "mdlSound.h"
+
+namespace {
+
+// How far apart two colours stand for the eye, from 1 (none) to 21 (black on
+// white), as readability guidelines measure it.
+double Contrast(QColor a, QColor b)
+{
+    auto luminance = [](QColor c) {
+        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// The contrast of the text in an area: its strongest pixel against the
+// area's commonest colour, the background.
+double TextContrast(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    int most = 0;
+    for (auto [pixel, n] : counts.asKeyValueRange())
+        if (n > most)
+            most = n, background = pixel;
+    double best = 1;
+    for (QRgb pixel : counts.keys())
+        best = std::max(best, Contrast(QColor(pixel), QColor(background)));
+    return best;
+}
+
+} // namespace
 
 // Start-up: the window is set up and the first game dealt while it is still
 // hidden and before any sound is loaded; then the sounds load and the window
@@ -33,6 +70,24 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(rig.form.pos(), QPoint((screen.width() - 302) / 2, (screen.height() - 390) / 2));
         QCOMPARE(rig.form.size(), QSize(302, 390));
+    }
+
+    // A dark desktop scheme, handed to every window as a platform theme
+    // does: the notice and the help panel both keep their text readable.
+    void textStaysReadableUnderADarkScheme()
+    {
+        QApplication::setPalette(QPalette(QColor(45, 45, 45)));
+        frmIcon notice;
+        const QImage face = notice.grab().toImage();
+        for (QLabel *line : {notice.Label1, notice.Label2, notice.Label3, notice.Label4})
+            QVERIFY2(TextContrast(face, line->geometry()) >= 4.5, qPrintable(line->text()));
+
+        WindowRig rig;
+        rig.load();
+        rig.click(rig.form.imgAction[1]);
+        QWidget *help = rig.form.txtHelp->viewport();
+        QVERIFY(TextContrast(help->grab().toImage(), help->rect()) >= 4.5);
+        QApplication::setPalette(QPalette());
     }
 };
 
