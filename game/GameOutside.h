@@ -6,7 +6,8 @@
 class GameOutside {
 public:
     virtual ~GameOutside() = default;
-    // Starts a sound and returns at once.
+    // Brings the screen up to date with the game state, then starts a sound
+    // and returns at once.
     virtual void PlayWave(Sound sound) = 0;
     // Brings the screen up to date with the game state, then holds the game
     // for ms milliseconds; clicks made meanwhile wait until the rule is done.

@@ -121,12 +121,15 @@ void GameRules::CheckWin(int x, int y)
 void GameRules::BlinkLine(int first, int step)
 {
     outside.PlayWave(Sound::sndWin);
+    // Each step's turn of the line shows at the end of its pause: the line
+    // stays as it was for the first 500 ms, and the eighth step shows
+    // together with the win panel.
     for (int blink = 0; blink < kBlinks; ++blink) {
+        outside.Pause(kBlinkPause);
         for (int i = 0; i < 4; ++i) {
             auto &card = s.picMat[first + i * step];
             card.visible = !card.visible;
         }
-        outside.Pause(kBlinkPause);
     }
     EndOfGame(kWinPanel, std::to_string(s.bytMisses));
 }

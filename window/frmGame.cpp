@@ -137,7 +137,11 @@ void frmGame::imgLink_Click() { QDesktopServices::openUrl(QUrl(webAddress)); }
 
 // ---- what the rules need from the window --------------------------------
 
-void frmGame::PlayWave(Sound sound) { playHow(sound); }
+void frmGame::PlayWave(Sound sound)
+{
+    showState(); // a card sounds once it shows
+    playHow(sound);
+}
 
 void frmGame::Pause(int ms)
 {

@@ -234,7 +234,8 @@ class PlayerBot:
     # ---- the end of a game -------------------------------------------------
 
     def see_line_blink(self, line, clicked):
-        """After a match completing line: the line blinks 8 times, then the win panel."""
+        """After a match completing line: the line blinks 8 times, the eighth
+        (the line back on) together with the win panel."""
         self.sounds.add('jingle', clicked + PICK_SHOWN, why=f'line {line}')
         others = {k: self.game.face_up.get(k, pictures.FIXED_BACK) for k in layout.CARDS if k not in line}
         states, changes = [], []
@@ -260,7 +261,7 @@ class PlayerBot:
         panel_at = time.monotonic()
         steps = [round((b - a) * 1000) for a, b in zip(changes[1:], changes[2:])]
         print(f'  line {line} blinked: {"/".join(states)}; ms between blinks {steps}')
-        self.expect(len(states) == BLINKS + 1 and states[0] == 'on',
+        self.expect(len(states) == BLINKS and states[0] == 'on',
                     f'the line went {states}, not {BLINKS} times off and on', shot)
         return self.see_result('win', shot, panel_at)
 

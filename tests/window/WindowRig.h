@@ -13,9 +13,10 @@ struct WindowRig {
     std::vector<Sound> sounds;
     std::vector<int> pauses;
     std::function<void(int)> onPause = [](int) {};
+    std::function<void(Sound)> onSound = [](Sound) {};
     ScriptedRandom *random = new ScriptedRandom(42);
     frmGame form{[this](int ms) { pauses.push_back(ms); onPause(ms); },
-                 [this](Sound s) { sounds.push_back(s); },
+                 [this](Sound s) { sounds.push_back(s); onSound(s); },
                  std::unique_ptr<RandomSource>(random)};
 
     // Loads the window as start-up does, and forgets the first deal's noise.

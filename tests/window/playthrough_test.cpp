@@ -83,6 +83,30 @@ private slots:
         QCOMPARE(rig.form.picMat[3]->pictureId(), int(kFixedBack));
     }
 
+    void eachSoundComesOnceItsCardShows()
+    {
+        WindowRig rig;
+        rig.load();
+        QList<QList<int>> atSound; // the cards' pictures when each sound starts
+        rig.onSound = [&](Sound) {
+            atSound << QList<int>{};
+            for (auto *card : rig.form.picMat)
+                atSound.back() << card->pictureId();
+        };
+        rig.click(rig.form.imgAction[0]); // the button's click, then the deal's 16 ticks
+        for (int tick = 1; tick <= kCards; ++tick)
+            for (int k = 1; k <= kCards; ++k)
+                QCOMPARE(atSound[tick][k - 1], k <= tick ? int(kFixedBack) : int(kNoPicture));
+        const auto &pictures = rig.form.game().intCardPic;
+        rig.draw(3);
+        rig.click(rig.form.picMat[3]); // a match
+        rig.draw(5);
+        rig.click(rig.form.picMat[6]); // a wrong pick
+        QCOMPARE(atSound.size(), 21);
+        QCOMPARE(atSound[18][2], int(pictures[3]));
+        QCOMPARE(atSound[20][5], int(pictures[6]));
+    }
+
     void winningLines_data()
     {
         QTest::addColumn<QList<int>>("matches");
@@ -117,9 +141,11 @@ private slots:
             QVERIFY(!rig.form.picMsg->isVisible() && rig.form.picShow->isEnabled());
             return;
         }
+        // Each step shows at the end of its pause: the line stays up for
+        // the first, and is back up when the panel shows.
         QCOMPARE(hidden.size(), 8);
         for (int step = 0; step < 8; ++step)
-            QCOMPARE(hidden[step], step % 2 == 0 ? blinking : QList<int>{});
+            QCOMPARE(hidden[step], step % 2 == 1 ? blinking : QList<int>{});
         QVERIFY(rig.form.picMsg->isVisible());
         QCOMPARE(rig.form.lblMsg->text(), QString("0"));
     }
