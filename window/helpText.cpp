@@ -19,28 +19,31 @@ void ShowFailure(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 
 std::optional<QString> LoadHelpText(QWidget *messageParent)
 {
-    // The file is deleted when `file` goes out of scope, on every path.
-    const auto file = mdlResFiles::GetTempName({}, QStringLiteral("~rs"));
+    // The file is deleted when `file` goes, on every path.
+    auto file = mdlResFiles::GetTempName({}, QStringLiteral("~rs"));
     if (!file) {
         ShowFailure(messageParent, QMessageBox::Critical, QStringLiteral("Unable to get temp file name!"));
         return std::nullopt;
     }
-    if (mdlResFiles::SaveResItem(kInstructions, QStringLiteral("TEXT"), *file) != QFileDevice::NoError) {
-        ShowFailure(messageParent, QMessageBox::Critical, QStringLiteral("Unable to save resource item to disk!"));
+    // A message box waits for the user: the file goes first, so that none is
+    // left behind meanwhile, or if the session ends under the box.
+    auto fail = [&](QMessageBox::Icon icon, const QString &text) -> std::optional<QString> {
+        file.reset();
+        ShowFailure(messageParent, icon, text);
         return std::nullopt;
-    }
+    };
+    if (mdlResFiles::SaveResItem(kInstructions, QStringLiteral("TEXT"), *file) != QFileDevice::NoError)
+        return fail(QMessageBox::Critical, QStringLiteral("Unable to save resource item to disk!"));
 
-    QString text;
+    QString text, line;
     if (file->seek(0)) {
         QTextStream in(file.get());
-        while (!in.atEnd())
-            text += in.readLine() + u'\n';
+        // Ends at the end of the file or at a read error, whichever comes first.
+        while (in.readLineInto(&line))
+            text += line + u'\n';
     }
-    if (file->error() != QFileDevice::NoError) {
-        ShowFailure(messageParent, QMessageBox::NoIcon,
-                    file->errorString() + QStringLiteral("  ") + QString::number(file->error()));
-        return std::nullopt;
-    }
+    if (file->error() != QFileDevice::NoError)
+        return fail(QMessageBox::NoIcon, file->errorString() + QStringLiteral("  ") + QString::number(file->error()));
     // The resource ends in NULs; the panel shows what comes before them.
     return mdlResFiles::StripNull(text);
 }

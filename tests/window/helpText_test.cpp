@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <csignal>
+#include <dlfcn.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -14,24 +15,30 @@
 
 namespace {
 
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
 // Answers every message box the way a user would, with its OK button, and
-// keeps what each one showed.
+// keeps what each one showed and what the folder held meanwhile.
 class MessageBoxes : public QObject {
 public:
     struct Shown {
         QString title, text;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
+        QStringList inFolder;
     };
     QList<Shown> shown;
 
-    MessageBoxes()
+    explicit MessageBoxes(const QString &folder = {})
     {
-        connect(&poll, &QTimer::timeout, this, [this] {
+        connect(&poll, &QTimer::timeout, this, [this, folder] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
-            shown.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+            shown.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), entries(folder)});
             if (QAbstractButton *ok = box->button(QMessageBox::Ok))
                 ok->click();
             else
@@ -77,6 +84,24 @@ private:
     int fd;
 };
 
+// Every read of a file in this folder fails while it is set, as on a failing disk.
+QString readsFailIn;
+
+} // namespace
+
+extern "C" ssize_t read(int fd, void *buffer, size_t size)
+{
+    static const auto next = reinterpret_cast<ssize_t (*)(int, void *, size_t)>(dlsym(RTLD_NEXT, "read"));
+    if (!readsFailIn.isEmpty()
+        && QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd)).startsWith(readsFailIn + u'/')) {
+        errno = EIO;
+        return -1;
+    }
+    return next(fd, buffer, size);
+}
+
+namespace {
+
 // Every write to a file fails while this lives, as on a full disk.
 class FileWritesRefused {
 public:
@@ -92,11 +117,6 @@ public:
 private:
     rlimit saved;
 };
-
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
 
 QString instructionsAsShown()
 {
@@ -166,40 +186,47 @@ private slots:
         QVERIFY(boxes.shown.isEmpty());
     }
 
-    void anUnusableFolderShowsOneMessageAndLeavesNothing_data()
+    void eachFailureShowsOneMessageAndLeavesNothing_data()
     {
         QTest::addColumn<QString>("tmpdir"); // %1: the test's own folder
-        QTest::addColumn<bool>("writesRefused");
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QMessageBox::Icon>("icon");
         const QString noName = QStringLiteral("Unable to get temp file name!");
-        QTest::newRow("folder missing") << "%1/missing" << false << noName;
-        QTest::newRow("not a folder") << "/dev/null" << false << noName;
-        QTest::newRow("read-only file system") << "/proc" << false << noName;
-        QTest::newRow("file cannot be written") << "%1" << true << "Unable to save resource item to disk!";
+        QTest::newRow("folder missing") << "%1/missing" << "" << noName << QMessageBox::Critical;
+        QTest::newRow("not a folder") << "/dev/null" << "" << noName << QMessageBox::Critical;
+        QTest::newRow("read-only file system") << "/proc" << "" << noName << QMessageBox::Critical;
+        QTest::newRow("file cannot be written")
+            << "%1" << "writes" << "Unable to save resource item to disk!" << QMessageBox::Critical;
+        QTest::newRow("file cannot be read") << "%1" << "reads" << "Input/output error  1" << QMessageBox::NoIcon;
     }
-    void anUnusableFolderShowsOneMessageAndLeavesNothing()
+    void eachFailureShowsOneMessageAndLeavesNothing()
     {
         QFETCH(QString, tmpdir);
-        QFETCH(bool, writesRefused);
+        QFETCH(QString, fault);
         QFETCH(QString, message);
+        QFETCH(QMessageBox::Icon, icon);
         qputenv("TMPDIR", QFile::encodeName(inFolder(tmpdir)));
         const QStringList inWorkingFolder = entries(QDir::currentPath());
-        MessageBoxes boxes;
+        MessageBoxes boxes(folder);
 
         std::optional<QString> text;
         {
             std::optional<FileWritesRefused> refused;
-            if (writesRefused)
+            if (fault == "writes")
                 refused.emplace();
+            readsFailIn = fault == "reads" ? folder : QString();
             text = LoadHelpText(nullptr);
+            readsFailIn.clear();
         }
 
         QVERIFY(!text);
         QCOMPARE(boxes.shown.size(), 1);
         QCOMPARE(boxes.shown[0].text, message);
         QCOMPARE(boxes.shown[0].title, QStringLiteral("Lumidex"));
-        QCOMPARE(boxes.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(boxes.shown[0].icon, icon);
         QCOMPARE(boxes.shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(boxes.shown[0].inFolder, QStringList()); // gone before the box opened
         QCOMPARE(entries(folder), QStringList());
         QCOMPARE(entries(QDir::currentPath()), inWorkingFolder);
     }
