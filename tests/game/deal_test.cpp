@@ -1,5 +1,9 @@
 #include <QtTest>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "GameFixture.h"
 
 using namespace mdlPicfunc;
@@ -71,6 +75,30 @@ private slots:
         QVERIFY(!s.Timer1Enabled); // the old game's panel will not come back
         QCOMPARE(s.lblMsg, std::string());
         QCOMPARE(brokenInvariant(s), std::string());
+    }
+
+    // The game's fixed arrays and the standard containers check their
+    // indices in the sanitizer build: an index past the end stops the program.
+    void anIndexPastTheEndStopsTheSanitizerBuild()
+    {
+#ifndef __SANITIZE_ADDRESS__
+        QSKIP("the shipped build leaves the checks out");
+#else
+        for (int container = 0; container < 2; ++container) {
+            const pid_t child = fork();
+            if (child == 0) {
+                std::signal(SIGABRT, SIG_DFL); // no crash report from the test harness
+                volatile int past = 17;
+                GameState state;
+                std::string letters = "abcdefghijklmnop";
+                std::printf("%d\n", container ? letters[past] : state.intCardPic[past]);
+                _exit(0);
+            }
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT, container ? "std::string" : "intCardPic");
+        }
+#endif
     }
 };
 
