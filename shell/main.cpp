@@ -25,7 +25,15 @@ int main(int argc, char *argv[])
 {
     WindowPauseCountFromStart();
     qtDefault = qInstallMessageHandler(reportFatal);
+    // The window is centred and dragged by X11 means: on a Wayland session
+    // it runs through XWayland unless the user names a platform. Programs
+    // the game starts (the web browser) do not inherit the choice.
+    const bool platformChosen = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (!platformChosen)
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    if (!platformChosen)
+        qunsetenv("QT_QPA_PLATFORM");
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Lumidex"));
     return mdlMain::Main();
 }
