@@ -3,9 +3,9 @@
 # (prefix /usr under DESTDIR), then checks that every file lands where desktops
 # look for it, that the entry, the description and the icons agree with each
 # other, and that the desktop's own validators accept them.
-#   install_test.sh BUILD_DIR APP_ID ICON_SOURCE_DIR
+#   install_test.sh BUILD_DIR APP_ID ICON_SOURCE_DIR SOURCE_DIR
 set -uo pipefail
-build=$1 id=$2 icons=$3
+build=$1 id=$2 icons=$3 top=$4
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 failures=0
@@ -45,6 +45,11 @@ if [ -f "$entry" ] && [ -f "$metainfo" ]; then
   [ "$icon_name" = "$id" ] || fail "Icon=$icon_name, the installed icons are named $id"
   grep -q "<id>$id</id>" "$metainfo" || fail "the description's id is not $id"
   grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "the description does not launch $id.desktop"
+
+  # The description names the licence whose text the repository carries.
+  license=$(sed -n 's:.*<project_license>\(.*\)</project_license>.*:\1:p' "$metainfo")
+  [[ $license == GPL-3.0-or-later* ]] || fail "the description's licence is '$license'"
+  grep -q '^ *Version 3, 29 June 2007' "$top/COPYING" || fail "COPYING holds no GPL 3 text"
 
   desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
   appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the description"
