@@ -43,6 +43,13 @@ void PictureBox::place(QWidget *child, int left, int top) const
     child->move(left + borderWidth(), top + borderWidth());
 }
 
+void PictureBox::click()
+{
+    emit mouseDown();
+    emit mouseUp();
+    emit clicked();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);

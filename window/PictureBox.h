@@ -2,6 +2,7 @@
 // One picture-showing control of the game window: a picture box (with an
 // optional border and a background colour, and controls inside it) or an
 // image (no border, as large as its picture, or an invisible click area).
+#include <QAccessible>
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -23,6 +24,13 @@ public:
     void place(QWidget *child, int left, int top) const;
     int borderWidth() const;
 
+    // What a mouse click on the control signals, for the keyboard.
+    void click();
+
+    // What the control is to a screen reader: a pane holding others by default.
+    void setAccessibleRole(QAccessible::Role role) { accessRole = role; }
+    QAccessible::Role accessibleRole() const { return accessRole; }
+
 signals:
     void mouseDown(); // any button
     void mouseUp();   // any button
@@ -40,4 +48,5 @@ private:
     int currentId = 0;
     bool autoSize = false;
     bool pressedInside = false;
+    QAccessible::Role accessRole = QAccessible::Pane;
 };

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "GameAccessible.h"
 #include "WindowMover.h"
 #include "WindowPause.h"
 #include "catalogue.h"
@@ -166,6 +167,7 @@ void frmGame::showState()
     lblMsg->adjustSize();
     if (state.Timer1Enabled != Timer1->isActive())
         state.Timer1Enabled ? Timer1->start() : Timer1->stop();
+    NameForScreenReaders(*this);
     if (isVisible())
         repaint();
 }

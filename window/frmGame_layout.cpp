@@ -1,6 +1,8 @@
 // The controls of the game window at the places the layout gives them, in
 // pixels. Siblings are created bottom first: pictureless images lie beneath
 // the picture boxes, and an earlier-listed box lies above a later one.
+#include "GameAccessible.h"
+#include "KeyboardPlay.h"
 #include "WindowMover.h"
 #include "catalogue.h"
 #include "frmGame.h"
@@ -119,4 +121,8 @@ void frmGame::buildLayout()
     connect(imgExit, &PictureBox::clicked, this, &frmGame::imgExit_Click);
     connect(imgMini, &PictureBox::clicked, this, &frmGame::imgMini_Click);
     connect(imgLink, &PictureBox::clicked, this, &frmGame::imgLink_Click);
+
+    new KeyboardPlay(this, std::vector<PictureBox *>(picMat.begin(), picMat.end()), picShow, imgAction[0],
+                     imgAction[1], imgExit);
+    OfferToScreenReaders(*this);
 }

@@ -1,0 +1,143 @@
+#include "KeyboardPlay.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QShortcut>
+
+#include "PictureBox.h"
+
+namespace {
+
+constexpr int kSide = 4;          // cards to a row and to a column
+constexpr int kMasterRow = kSide; // the Master Card's place below the board
+constexpr int kRingWidth = 3;
+
+// Shown and not covered where a click would land on it.
+bool onTop(const QWidget *control)
+{
+    const QWidget *top = control->window();
+    return control->isVisible() && top->childAt(control->mapTo(top, control->rect().center())) == control;
+}
+
+// A frame around the focused card: dark outside, light inside, so that it
+// shows on the yellow board, the white window face and any card alike.
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("focusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+    void follow(PictureBox *card)
+    {
+        target = card;
+        const QPoint origin = card->mapTo(parentWidget(), QPoint());
+        setGeometry(QRect(origin, card->size()).adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth));
+        raise();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        // A card covered by a panel shows no ring over the panel.
+        if (!target || !onTop(target))
+            return;
+        QPainter p(this);
+        p.setPen(QColor(0, 0, 96));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.setPen(QPen(Qt::white, 2));
+        p.drawRect(rect().adjusted(2, 2, -2, -2));
+    }
+
+private:
+    PictureBox *target = nullptr;
+};
+
+} // namespace
+
+KeyboardPlay::KeyboardPlay(QWidget *window, std::vector<PictureBox *> boardCards, PictureBox *masterCard,
+                           PictureBox *playButton, PictureBox *helpButton, PictureBox *exitSpot)
+    : QObject(window), window(window), cards(std::move(boardCards)), master(masterCard),
+      ring(new FocusRing(masterCard->parentWidget()))
+{
+    // Watches the whole application: a press on a control never reaches the
+    // window, and keys reach it only when the control with the focus leaves them.
+    qApp->installEventFilter(this);
+    const std::pair<QKeySequence, PictureBox *> shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), playButton},
+        {QKeySequence(Qt::Key_F1), helpButton},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), exitSpot},
+    };
+    for (const auto &[keys, control] : shortcuts) {
+        auto *shortcut = new QShortcut(keys, window);
+        // A held key must not queue one deal per repeat.
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, [this, control = control] { press(control); });
+    }
+}
+
+bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched == window)
+        return keyPressed(static_cast<QKeyEvent *>(event)->key());
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *pressed = qobject_cast<QWidget *>(watched);
+        if (pressed && (pressed == window || window->isAncestorOf(pressed)))
+            showRing(false);
+    }
+    return false;
+}
+
+bool KeyboardPlay::keyPressed(int key)
+{
+    const bool wasShown = ring->isVisible();
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The first key only shows where the ring is; later ones move it,
+        // stopping at the edges. The Master Card is below every column.
+        if (wasShown) {
+            if (at.y() < kMasterRow && key == Qt::Key_Left)
+                at.rx() = qMax(0, at.x() - 1);
+            else if (at.y() < kMasterRow && key == Qt::Key_Right)
+                at.rx() = qMin(kSide - 1, at.x() + 1);
+            else if (key == Qt::Key_Up)
+                at.ry() = qMax(0, at.y() - 1);
+            else if (key == Qt::Key_Down)
+                at.ry() = qMin(kMasterRow, at.y() + 1);
+        }
+        showRing(true);
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        showRing(true);
+        press(focused());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void KeyboardPlay::press(PictureBox *control)
+{
+    if (control->isEnabled() && onTop(control))
+        control->click();
+}
+
+PictureBox *KeyboardPlay::focused() const
+{
+    return at.y() == kMasterRow ? master : cards[std::size_t(at.y() * kSide + at.x())];
+}
+
+void KeyboardPlay::showRing(bool shown)
+{
+    if (shown)
+        static_cast<FocusRing *>(ring)->follow(focused());
+    ring->setVisible(shown);
+}
