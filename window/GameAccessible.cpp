@@ -12,7 +12,8 @@ namespace {
 // A picture box as a screen reader sees it. Only a pane offers what lies in
 // it, and only what is shown inside the window's outline: the play button
 // that nobody can press and the result panel waiting below the window stay
-// out of reach, as they are for the mouse.
+// out of reach, as they are for the mouse. They come in reading order, top
+// to bottom and left to right, whatever order the layout made them in.
 class PictureBoxAccessible : public QAccessibleWidget {
 public:
     explicit PictureBoxAccessible(PictureBox *box) : QAccessibleWidget(box, box->accessibleRole()) {}
@@ -42,6 +43,10 @@ private:
             if (w && w->isVisible() && outline.intersects(QRect(w->mapTo(top, QPoint()), w->size())))
                 shown.append(w);
         }
+        std::stable_sort(shown.begin(), shown.end(), [](QObject *a, QObject *b) {
+            const QPoint p = static_cast<QWidget *>(a)->pos(), q = static_cast<QWidget *>(b)->pos();
+            return std::pair(p.y(), p.x()) < std::pair(q.y(), q.x());
+        });
         return shown;
     }
 };

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kSide = 4;          // cards to a row and to a column
 constexpr int kMasterRow = kSide; // the Master Card's place below the board
-constexpr int kRingWidth = 3;
 
 // Shown and not covered where a click would land on it.
 bool onTop(const QWidget *control)
@@ -20,8 +19,9 @@ bool onTop(const QWidget *control)
     return control->isVisible() && top->childAt(control->mapTo(top, control->rect().center())) == control;
 }
 
-// A frame around the focused card: dark outside, light inside, so that it
-// shows on the yellow board, the white window face and any card alike.
+// A frame on the focused card's border, dark outside and light inside, so
+// that it shows on the yellow board, the window face and any card alike; it
+// leaves the card's picture and its neighbours' borders as they are.
 class FocusRing : public QWidget {
 public:
     explicit FocusRing(QWidget *parent) : QWidget(parent)
@@ -34,7 +34,7 @@ public:
     {
         target = card;
         const QPoint origin = card->mapTo(parentWidget(), QPoint());
-        setGeometry(QRect(origin, card->size()).adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth));
+        setGeometry(QRect(origin, card->size()).adjusted(-1, -1, 1, 1));
         raise();
         update();
     }
@@ -48,8 +48,9 @@ protected:
         QPainter p(this);
         p.setPen(QColor(0, 0, 96));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
-        p.setPen(QPen(Qt::white, 2));
-        p.drawRect(rect().adjusted(2, 2, -2, -2));
+        p.setPen(Qt::white);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
     }
 
 private:

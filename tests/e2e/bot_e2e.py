@@ -1,5 +1,5 @@
 """Whole games played through the real window by the player bot: a win with a
-perfect memory, a win with two misses, a loss with a bad memory (clicking
+perfect memory from the keyboard, a win with two misses, a loss with a bad memory (clicking
 during pauses on the way), the help, and the exit.
 Usage: bot_e2e.py GAME ARTIFACTS"""
 import os
@@ -132,10 +132,12 @@ def main():
         seen, shot = bot.wait_until(lambda s: s.master == pictures.MASTER_BACK, 'the first board')
         bot.check_board(seen, shot)
 
-        print('game 1: a perfect memory')
+        print('game 1: a perfect memory, from the keyboard alone')
+        window.use_keys(True)
         zero = win(bot, perfect, 0)
         bot.see_result_go_and_board_locked()
         bot.deal()
+        window.use_keys(False)
 
         print('game 2: two misses on purpose, then a perfect memory')
         two = win(bot, sloppy(2), 2)

@@ -30,6 +30,7 @@ class GameWindow:
         self.process = subprocess.Popen([executable], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.id = self._find_window()
         self.shots = 0
+        self.keys = False
 
     def _find_window(self):
         """The process's viewable window of the game's size."""
@@ -109,12 +110,36 @@ class GameWindow:
 
     def click(self, place):
         """A left click in the middle of place, then the pointer parks off the
-        window; returns the clock time just before the click."""
+        window; returns the clock time just before the click. With keys on,
+        the cards, the Master Card and the play button are used from the keyboard."""
+        if self.keys:
+            return self.press(place)
         x, y = self.screen_point(layout.centre(place))
         clicked = time.monotonic()
         run('xdotool', 'mousemove', '--sync', str(x), str(y), 'click', '1',
             'mousemove', '--sync', *map(str, PARKED))
         return clicked
+
+    def use_keys(self, on):
+        self.keys = on
+        if on:
+            run('xdotool', 'windowfocus', '--sync', self.id)
+
+    def press(self, place):
+        """The arrow keys take the focus ring to the card or Master Card at
+        place (the first key only shows the ring), then Space; the play button
+        is Ctrl+N. Returns the clock time just before the last key."""
+        if place == layout.PLAY:
+            moves, last = [], 'ctrl+n'
+        else:
+            k = next((k for k in layout.CARDS if layout.card_box(k) == place), None)
+            column, row = (0, 4) if k is None else ((k - 1) % 4, (k - 1) // 4)
+            moves, last = ['Up'] * 5 + ['Left'] * 3 + ['Right'] * column + ['Down'] * row, 'space'
+        if moves:
+            run('xdotool', 'key', *moves)
+        pressed = time.monotonic()
+        run('xdotool', 'key', last)
+        return pressed
 
     def drag(self, start, by, steps=8):
         """Presses at window point start, moves by (dx, dy) in steps, releases."""
