@@ -1,5 +1,6 @@
-"""Lays every picture under OUTDIR (bitmaps, layout pictures, cursor, icon)
-side by side at their real size, each with its name beneath, in
+"""Lays every picture under OUTDIR (bitmaps, layout pictures, cursor, icon,
+and their twins for high-density screens) side by side at their real size,
+each with its name beneath, in
 OUTDIR/contact-sheet.png, so that a person can check them at a glance.
 The sheet is for looking at only; it is not part of the game.
 
@@ -79,6 +80,14 @@ def decode_icon(data):
     return image
 
 
+def decode_png(data):
+    """A twin for high-density screens, see-through pixels on the checkerboard."""
+    image = Image.open(io.BytesIO(data)).convert("RGBA")
+    ground = checker(image.size)
+    ground.paste(image, (0, 0), image)
+    return ground
+
+
 def pictures(outdir):
     """(name, image) for every picture, bitmaps in the order of their ids."""
     found = []
@@ -86,12 +95,14 @@ def pictures(outdir):
     if os.path.isdir(folder):
         names = sorted(os.listdir(folder), key=lambda n: (len(n), n))
         found += [(f"bitmap {n[:-4]}", decode_bitmap(read(folder, n))) for n in names if n.endswith(".dib")]
+        found += [(f"bitmap {n[:-4]}", decode_png(read(folder, n))) for n in names if n.endswith("@2x.png")]
     for kind, decode in (("layout", decode_bitmap), ("cursor", decode_cursor), ("icon", decode_icon)):
         folder = os.path.join(outdir, kind)
         if os.path.isdir(folder):
             for name in sorted(os.listdir(folder)):
                 if os.path.isfile(os.path.join(folder, name)):
-                    found.append((f"{kind} {os.path.splitext(name)[0]}", decode(read(folder, name))))
+                    read_as = decode_png if name.endswith(".png") else decode
+                    found.append((f"{kind} {os.path.splitext(name)[0]}", read_as(read(folder, name))))
     hicolor = os.path.join(outdir, "icon", "hicolor")
     if os.path.isdir(hicolor):
         sizes = sorted(os.listdir(hicolor), key=lambda n: int(n.split("x")[0]))

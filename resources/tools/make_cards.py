@@ -1,8 +1,10 @@
 """Draws the 54 card faces, bitmaps 501 to 554: each object from its SVG under
 resources/art/ (a Noto Emoji glyph or one of our own drawings), given a dark
 outline so it reads as a bold cartoon at 51 x 51, centred on its own colour.
+Each face is also written at twice the size for high-density screens.
 
-Usage: /usr/bin/python3 make_cards.py OUTDIR   (writes OUTDIR/bitmap/5xx.dib)
+Usage: /usr/bin/python3 make_cards.py OUTDIR
+       (writes OUTDIR/bitmap/5xx.dib and OUTDIR/bitmap/5xx@2x.png)
 """
 import io
 import os
@@ -77,7 +79,7 @@ CARDS = [
 ]
 
 SIZE = 51
-SCALE = 4                # work at 4x and filter down: smooth edges at 51 px
+SCALE = 4                # work at 4x and filter down: smooth edges at 51 px and at 102
 OBJECT = 42              # longest side of the object, before its outline
 OUTLINE = 1.5            # outline width in final pixels
 OUTLINE_COLOUR = (38, 28, 46)
@@ -134,18 +136,21 @@ def outline_mask(alpha):
 
 
 def card_face(relative, background):
+    """The face at its working size, SCALE times the card's."""
     drawing = fitted_object(relative)
     face = Image.new("RGBA", drawing.size, background)
     face.paste(OUTLINE_COLOUR, (0, 0), outline_mask(drawing.getchannel("A")))
     face.alpha_composite(drawing)
-    return face.convert("RGB").resize((SIZE, SIZE), Image.LANCZOS)
+    return face.convert("RGB")
 
 
 def main():
     out = os.path.join(sys.argv[1], "bitmap")
     os.makedirs(out, exist_ok=True)
     for bitmap_id, relative, background in CARDS:
-        write_dib(os.path.join(out, f"{bitmap_id}.dib"), card_face(relative, background))
+        face = card_face(relative, background)
+        write_dib(os.path.join(out, f"{bitmap_id}.dib"), face.resize((SIZE, SIZE), Image.LANCZOS))
+        face.resize((2 * SIZE, 2 * SIZE), Image.LANCZOS).save(os.path.join(out, f"{bitmap_id}@2x.png"))
 
 
 if __name__ == "__main__":

@@ -7,6 +7,11 @@ resources/art/ui/ and the DejaVu fonts. The speckled textures come from a
 hash of each pixel's place, not from a random generator, so every run writes
 the same bytes.
 
+Every picture is drawn twice: at one pixel per unit of the window's layout
+(the stored bitmaps) and at two, its twin for high-density screens, written
+beside it as "<name>@2x.png". The drawing code measures in layout units and
+takes k, the pixels per unit.
+
 Usage: /usr/bin/python3 make_ui.py OUTDIR
 """
 import math
@@ -80,16 +85,23 @@ def mix(a, b, t):
     return tuple(round(p + (q - p) * t) for p, q in zip(a, b))
 
 
-def speckle(x, y, seed):
-    """Brightness change of the speckled texture at a pixel: fine grain,
-    scattered 2 x 2 flecks both light and dark, and a few bright sparks."""
+def in_units(p, k):
+    """Where pixel p lies in layout units at k pixels per unit, measured as
+    a pixel index at k = 1 is: from the first pixel's centre."""
+    return (p + 0.5) / k - 0.5
+
+
+def speckle(x, y, seed, k):
+    """Brightness change of the speckled texture at pixel (x, y): a grain as
+    fine as the pixels, scattered 2 x 2 unit flecks both light and dark, and
+    a few bright one-unit sparks, at the same places whatever k is."""
     amount = (hash01(x, y, seed) - 0.5) * 0.16
-    fleck = hash01(x // 2, y // 2, seed + 1)
+    fleck = hash01(x // (2 * k), y // (2 * k), seed + 1)
     if fleck < 0.04:
         amount += 0.20
     elif fleck > 0.97:
         amount -= 0.20
-    if hash01(x, y, seed + 2) < 0.015:
+    if hash01(x // k, y // k, seed + 2) < 0.015:
         amount += 0.35
     return amount
 
@@ -114,19 +126,21 @@ def downsample(image, size):
     return image.convert("RGBa").resize(size, Image.BOX).convert("RGBA")
 
 
-def sampled(size, colour_at, samples=SS):
-    """An RGBA layer whose every pixel averages colour_at(x, y) -> RGBA (or
-    None for clear) over samples x samples points inside the pixel."""
-    w, h = size
+def sampled(size, colour_at, k=1, samples=SS, within=None):
+    """An RGBA layer of size pixels whose every pixel averages colour_at(x, y)
+    -> RGBA (or None for clear), x and y in layout units, over samples x
+    samples points inside the pixel. Only the pixels within the rectangle
+    (x, y, w, h) of units are sampled, when one is given; the rest stay clear."""
+    left, top, w, h = (0, 0, *size) if within is None else times(within, k)
     layer = Image.new("RGBA", size)
     pixels = layer.load()
     n = samples * samples
-    for py in range(h):
-        for px in range(w):
+    for py in range(top, top + h):
+        for px in range(left, left + w):
             r = g = b = a = 0.0
             for sy in range(samples):
                 for sx in range(samples):
-                    c = colour_at(px + (sx + 0.5) / samples, py + (sy + 0.5) / samples)
+                    c = colour_at((px + (sx + 0.5) / samples) / k, (py + (sy + 0.5) / samples) / k)
                     if c is not None:
                         alpha = c[3] / 255.0
                         r += c[0] * alpha
@@ -136,6 +150,10 @@ def sampled(size, colour_at, samples=SS):
             if a:
                 pixels[px, py] = (round(r / a), round(g / a), round(b / a), round(a / n * 255))
     return layer
+
+
+def times(values, k):
+    return tuple(v * k for v in values)
 
 
 def over(base, layer):
@@ -185,8 +203,9 @@ def monogram_mask(size, origin, unit, shadow=False):
     return big.resize(size, Image.BOX)
 
 
-def monogram_layer(size, origin, unit, outline, shadow):
-    """The yellow L with a dark edge and its black shadow, on clear ground.
+def monogram_layer(size, origin, unit, outline, shadow, k=1):
+    """The yellow L with a dark edge one unit wide and its black shadow, on
+    clear ground; size, origin and unit in pixels, k pixels per unit.
     `shadow` is (blur, opacity): a hard shadow when blur is 0."""
     letter = monogram_mask(size, origin, unit)
     layer = Image.new("RGBA", size)
@@ -197,7 +216,7 @@ def monogram_layer(size, origin, unit, outline, shadow):
         dark = monogram_mask(size, origin, unit, shadow=True).point(lambda v: round(v * opacity))
         layer.paste((0, 0, 0, 255), (0, 0), dark)
     if outline:
-        edge = letter.filter(ImageFilter.MaxFilter(3))
+        edge = letter.filter(ImageFilter.MaxFilter(2 * k + 1))
         over(layer, gradient_fill(edge, MONOGRAM_EDGE, MONOGRAM_EDGE, 0, 1))
     top, bottom = (origin[1] + v * unit for v in MONOGRAM_SPAN[1::2])
     over(layer, gradient_fill(letter, MONOGRAM[0], MONOGRAM[1], top, bottom))
@@ -206,13 +225,14 @@ def monogram_layer(size, origin, unit, outline, shadow):
 
 # ---------------------------------------------------------------- textures
 
-def face_place(x, y):
+def face_place(x, y, k):
     """The texture place a face pixel takes its speckles from. The miss
-    markers show one picture at eight places 30 pixels apart down the
-    right-hand column, so the speckles there repeat every 30 rows and the
+    markers show one picture at eight places 30 units apart down the
+    right-hand column, so the speckles there repeat every 30 units and the
     marker's own ground matches the face wherever it lies."""
-    if x >= MARKER_X and MARKER_TOP - MARKER_STEP * (MARKER_COUNT - 1) <= y < MARKER_TOP + MARKER_SIZE[1]:
-        return x, MARKER_TOP + (y - MARKER_TOP) % MARKER_STEP
+    top, step = MARKER_TOP * k, MARKER_STEP * k
+    if x >= MARKER_X * k and top - step * (MARKER_COUNT - 1) <= y < top + MARKER_SIZE[1] * k:
+        return x, top + (y - top) % step
     return x, y
 
 
@@ -225,49 +245,51 @@ def face_light(x, y):
     return edge + glow
 
 
-def face_texture():
-    image = Image.new("RGB", FACE_SIZE)
+def face_texture(k):
+    image = Image.new("RGB", (FACE_SIZE[0] * k, FACE_SIZE[1] * k))
     pixels = image.load()
-    for y in range(FACE_SIZE[1]):
-        for x in range(FACE_SIZE[0]):
-            tx, ty = face_place(x, y)
-            pixels[x, y] = shade(FACE_BLUE, speckle(tx, ty, 7) + face_light(x, y))
+    for y in range(image.height):
+        for x in range(image.width):
+            tx, ty = face_place(x, y, k)
+            light = face_light(in_units(x, k), in_units(y, k))
+            pixels[x, y] = shade(FACE_BLUE, speckle(tx, ty, 7, k) + light)
     return image
 
 
-def control_shadow(image, rect, limit_x):
+def control_shadow(image, rect, limit_x, k):
     """The soft shadow a control lying on the face casts down and right."""
     mask = Image.new("L", image.size)
-    x, y, w, h = rect
+    x, y, w, h = (v * k for v in rect)
     ImageDraw.Draw(mask).rectangle([x, y, x + w - 1, y + h - 1], fill=255)
-    layer = soft_shadow(mask, (2, 2), 1.2, 0.45, (6, 16, 50))
+    layer = soft_shadow(mask, (2 * k, 2 * k), 1.2 * k, 0.45, (6, 16, 50))
     # Only around the control: the face beneath it stays plain texture.
     layer.paste((0, 0, 0, 0), (x, y, x + w, y + h))
-    layer = layer.crop((0, 0, limit_x, image.size[1]))
+    layer = layer.crop((0, 0, limit_x * k, image.size[1]))
     image.paste(layer, (0, 0), layer)
 
 
 # ---------------------------------------------------------------- card backs
 
-def card_back(field, deep, line):
+def card_back(field, deep, line, k):
     """A 51 x 51 card back: a dark rim, a thin light frame, a diamond
     lattice, and the monogram in a round medallion."""
     size = 51
-    image = Image.new("RGB", (size, size))
+    image = Image.new("RGB", (size * k, size * k))
     pixels = image.load()
     lattice = shade(field, 0.18)
-    for y in range(size):
-        for x in range(size):
-            inset = min(x, y, size - 1 - x, size - 1 - y)
+    for y in range(size * k):
+        for x in range(size * k):
+            inset = min(x, y, size * k - 1 - x, size * k - 1 - y) // k
             if inset == 0:
                 colour = deep
             elif inset == 3:
                 colour = line
-            elif (x + y) % 6 == 1 or (x - y) % 6 == 1:
+            elif (x + y) // k % 6 == 1 or (x - y) // k % 6 == 1:
                 colour = lattice
             else:
                 colour = field
-            light = bevel(x, y, (size, size), 3, (0.25, 0.3, -0.3, -0.35)) if inset else 0
+            at = in_units(x, k), in_units(y, k)
+            light = bevel(*at, (size, size), 3, (0.25, 0.3, -0.3, -0.35)) if inset else 0
             pixels[x, y] = shade(colour, light)
     image = image.convert("RGBA")
     centre, radius = 25.5, 20.0
@@ -281,10 +303,10 @@ def card_back(field, deep, line):
         if r > radius - 2.3:
             return deep + (255,)
         return mix(shade(field, 0.12), deep, (y - centre + radius) / (2 * radius)) + (255,)
-    over(image, sampled((size, size), medallion))
+    over(image, sampled(image.size, medallion, k))
     # The L with its shadow spans units 4 to 28 by 2 to 28: centre it, on
     # whole pixels so that it stays sharp.
-    over(image, monogram_layer((size, size), (9, 10), 1, True, (0, 1.0)))
+    over(image, monogram_layer(image.size, (9 * k, 10 * k), k, True, (0, 1.0), k))
     return image.convert("RGB")
 
 
@@ -299,7 +321,7 @@ def normalised(v):
     return tuple(c / n for c in v)
 
 
-def button_face(size, centre, pressed):
+def button_face(size, centre, pressed, k):
     """The round pink button: a bevelled rim around a dome that bulges out
     when released and sinks in, lit the other way, when pressed."""
     cx, cy = centre
@@ -325,25 +347,25 @@ def button_face(size, centre, pressed):
             gloss = max(sum(a * b for a, b in zip(normal, half)), 0) ** 40
             colour = shade(colour, 0.75 * gloss)
         return colour + (255,)
-    return sampled(size, colour_at)
+    return sampled(size, colour_at, k)
 
 
-def play_glyph(size, centre):
+def play_glyph(size, centre, k):
     cx, cy = centre
     big = Image.new("L", (size[0] * SS, size[1] * SS))
     points = [(cx - 5.5, cy - 8.5), (cx + 9.0, cy), (cx - 5.5, cy + 8.5)]
-    ImageDraw.Draw(big).polygon([(x * SS, y * SS) for x, y in points], fill=255)
+    ImageDraw.Draw(big).polygon([(x * k * SS, y * k * SS) for x, y in points], fill=255)
     return big.resize(size, Image.BOX)
 
 
-def help_glyph(size, centre):
+def help_glyph(size, centre, k):
     mask = Image.new("L", size)
-    ImageDraw.Draw(mask).text((centre[0], centre[1] + 1), "i", fill=255,
-                              font=font("DejaVuSerif-Bold.ttf", 27), anchor="mm")
+    ImageDraw.Draw(mask).text((centre[0] * k, (centre[1] + 1) * k), "i", fill=255,
+                              font=font("DejaVuSerif-Bold.ttf", 27 * k), anchor="mm")
     return mask
 
 
-def mode_button(ground, glyph, pressed):
+def mode_button(ground, glyph, pressed, k):
     """A mode button on its piece of the window face."""
     image = ground.convert("RGBA")
     size = image.size
@@ -351,33 +373,34 @@ def mode_button(ground, glyph, pressed):
     # which must fade out before the picture's edge meets the window face.
     centre = (21.0, 22.0)
     disc = Image.new("L", size)
-    ImageDraw.Draw(disc).ellipse([centre[0] - BUTTON_RADIUS, centre[1] - BUTTON_RADIUS,
-                                  centre[0] + BUTTON_RADIUS, centre[1] + BUTTON_RADIUS], fill=255)
+    ImageDraw.Draw(disc).ellipse([(centre[0] - BUTTON_RADIUS) * k, (centre[1] - BUTTON_RADIUS) * k,
+                                  (centre[0] + BUTTON_RADIUS) * k, (centre[1] + BUTTON_RADIUS) * k], fill=255)
     # Pushed in, the button stands lower, casts less shadow and its glyph
     # moves a pixel down and right, lit now from its lower edge.
     if pressed:
         lift, lift_shade, sink, glyph_shadow = (0, 1), 0.45, 1, ((-1, -1), 0.35)
     else:
         lift, lift_shade, sink, glyph_shadow = (1, 2), 0.6, 0, ((1, 1), 0.5)
-    over(image, soft_shadow(disc, lift, 1.0, lift_shade, (4, 12, 40)))
-    over(image, button_face(size, centre, pressed))
-    mark = glyph(size, (centre[0] + sink, centre[1] + sink))
-    over(image, soft_shadow(mark, glyph_shadow[0], 0.6, glyph_shadow[1], (60, 0, 40)))
+    over(image, soft_shadow(disc, times(lift, k), 1.0 * k, lift_shade, (4, 12, 40)))
+    over(image, button_face(size, centre, pressed, k))
+    mark = glyph(size, (centre[0] + sink, centre[1] + sink), k)
+    over(image, soft_shadow(mark, times(glyph_shadow[0], k), 0.6 * k, glyph_shadow[1], (60, 0, 40)))
     over(image, gradient_fill(mark, shade(BUTTON_BLUE, 0.2), shade(BUTTON_BLUE, -0.25),
-                              centre[1] - 9, centre[1] + 9))
+                              (centre[1] - 9) * k, (centre[1] + 9) * k))
     return image.convert("RGB")
 
 
 # ---------------------------------------------------------------- sad face
 
-def sad_face(ground, centre, radius):
+def sad_face(ground, centre, radius, k):
     """A yellow face with a turned-down mouth and tears on its cheeks."""
     image = ground.convert("RGBA")
     size = image.size
     cx, cy = centre
     disc = Image.new("L", size)
-    ImageDraw.Draw(disc).ellipse([cx - radius, cy - radius, cx + radius, cy + radius], fill=255)
-    over(image, soft_shadow(disc, (1, 1), 1.0, 0.55, (4, 12, 40)))
+    ImageDraw.Draw(disc).ellipse([(cx - radius) * k, (cy - radius) * k, (cx + radius) * k, (cy + radius) * k],
+                                 fill=255)
+    over(image, soft_shadow(disc, (k, k), 1.0 * k, 0.55, (4, 12, 40)))
 
     def ball(x, y):
         dx, dy = x - cx, y - cy
@@ -388,14 +411,14 @@ def sad_face(ground, centre, radius):
             return (150, 80, 0, 255)
         lit = math.hypot(dx + radius * 0.35, dy + radius * 0.4) / (radius * 1.4)
         return mix((255, 244, 120), (236, 150, 0), lit) + (255,)
-    over(image, sampled(size, ball))
+    over(image, sampled(size, ball, k))
 
     big = Image.new("RGBA", (size[0] * SS, size[1] * SS))
     draw = ImageDraw.Draw(big)
-    u = radius / 13.0 * SS
+    u = radius * k / 13.0 * SS
 
     def at(dx, dy):
-        return (cx * SS + dx * u, cy * SS + dy * u)
+        return (cx * k * SS + dx * u, cy * k * SS + dy * u)
 
     brown = (70, 34, 0, 255)
     for side in (-1, 1):
@@ -423,101 +446,110 @@ BASELINE = 121          # that label's baseline: its top plus the font's ascent
 LINE_STEP = 27
 
 
-def panel_ground():
-    image = Image.new("RGB", PANEL_SIZE)
+def panel_ground(k):
+    image = Image.new("RGB", times(PANEL_SIZE, k))
     pixels = image.load()
-    w, h = PANEL_SIZE
-    for y in range(h):
-        for x in range(w):
-            light = bevel(x, y, PANEL_SIZE, 4, (0.55, 0.6, -0.45, -0.5))
+    h = PANEL_SIZE[1]
+    for py in range(image.height):
+        y = in_units(py, k)
+        for px in range(image.width):
+            light = bevel(in_units(px, k), y, PANEL_SIZE, 4, (0.55, 0.6, -0.45, -0.5))
             light += 0.12 * (1 - y / h) - 0.04
-            pixels[x, y] = shade(PANEL_BLUE, speckle(x, y, 11) * 0.8 + light)
+            pixels[px, py] = shade(PANEL_BLUE, speckle(px, py, 11, k) * 0.8 + light)
     return image
 
 
-def brush_stroke(box):
+def brush_stroke(box, k):
     """A yellow brush stroke over box: a rounded start, wavy edges, streaks
-    where the bristles ran, and bristles giving out one by one at the end."""
+    where the bristles ran, and bristles giving out one by one at the end.
+    Each streak is one unit high."""
     left, top, right, bottom = box
-    layer = Image.new("RGBA", PANEL_SIZE)
+    layer = Image.new("RGBA", times(PANEL_SIZE, k))
     pixels = layer.load()
     middle, half = (top + bottom) / 2, (bottom - top) / 2
-    for y in range(top - 3, bottom + 3):
-        across = min(abs(y + 0.5 - middle) / (half + 2), 1.0)
-        streak = hash01(0, y, 21) - 0.5
-        start = left + 9 * (1 - math.sqrt(1 - across * across)) + 3 * hash01(1, y, 21)
-        end = right - 24 * hash01(2, y, 21) ** 2 - 8 * across
-        for x in range(left - 2, right + 2):
+    for py in range((top - 3) * k, (bottom + 3) * k):
+        row = py // k
+        across = min(abs((py + 0.5) / k - middle) / (half + 2), 1.0)
+        streak = hash01(0, row, 21) - 0.5
+        start = left + 9 * (1 - math.sqrt(1 - across * across)) + 3 * hash01(1, row, 21)
+        end = right - 24 * hash01(2, row, 21) ** 2 - 8 * across
+        for px in range((left - 2) * k, (right + 2) * k):
+            x = px / k
             upper = top + 1.6 * math.sin(x * 0.07) + 0.8 * math.sin(x * 0.23 + 1)
             lower = bottom + 1.8 * math.sin(x * 0.05 + 2) + 0.8 * math.sin(x * 0.19)
-            cover = min(y + 1 - upper, lower - y, x + 1 - start, (end - x) / 8, 1.0)
+            # How much of the pixel each edge leaves covered, in pixels.
+            cover = min(((py + 1) / k - upper) * k, (lower - py / k) * k, ((px + 1) / k - start) * k,
+                        (end - x) / 8, 1.0)
             if cover <= 0:
                 continue
-            colour = shade((255, 212, 28), 0.25 * streak + 0.08 * (hash01(x, y, 23) - 0.5))
-            pixels[x, y] = colour + (round(255 * cover),)
+            colour = shade((255, 212, 28), 0.25 * streak + 0.08 * (hash01(px, py, 23) - 0.5))
+            pixels[px, py] = colour + (round(255 * cover),)
     return layer
 
 
-def panel(headline, headline_font, lines):
+def panel(headline, headline_font, lines, k):
     """A win or lose panel: the red headline on a yellow brush stroke, then
     the lines of dark blue text, each given as (text, x or None to centre,
-    baseline)."""
-    image = panel_ground().convert("RGBA")
+    baseline). Fonts are (file, size in units); the words are placed by
+    their width at one pixel per unit."""
+    image = panel_ground(k).convert("RGBA")
+    size = image.size
     w = PANEL_SIZE[0]
     # The stroke reaches past the words, further on the right where it frays.
-    half = headline_font.getlength(headline) / 2
+    half = font(*headline_font).getlength(headline) / 2
     stroke = (max(round(w / 2 - half - 12), 5), 42, min(round(w / 2 + half + 24), w - 5), 78)
-    over(image, brush_stroke(stroke))
-    heading = text_mask(PANEL_SIZE, (w // 2, 69), headline, headline_font, anchor="ms")
-    over(image, soft_shadow(heading, (1, 1), 0.5, 0.8, (110, 0, 0)))
-    over(image, gradient_fill(heading, (236, 40, 36), (190, 10, 20), 50, 70))
-    body = font("DejaVuSans.ttf", 18)
+    over(image, brush_stroke(stroke, k))
+    heading = text_mask(size, (w // 2 * k, 69 * k), headline, font(headline_font[0], headline_font[1] * k),
+                        anchor="ms")
+    over(image, soft_shadow(heading, (k, k), 0.5 * k, 0.8, (110, 0, 0)))
+    over(image, gradient_fill(heading, (236, 40, 36), (190, 10, 20), 50 * k, 70 * k))
+    body = font("DejaVuSans.ttf", 18 * k)
     for text, x, baseline in lines:
         xy, anchor = ((w // 2, baseline), "ms") if x is None else ((x, baseline), "ls")
-        over(image, gradient_fill(text_mask(PANEL_SIZE, xy, text, body, anchor), INK, INK, 0, 1))
+        over(image, gradient_fill(text_mask(size, times(xy, k), text, body, anchor), INK, INK, 0, 1))
     return image
 
 
-def win_panel():
-    body = font("DejaVuSans.ttf", 18)
+def win_panel(k):
     line = "you made it with"
-    width = body.getlength(line)
+    width = font("DejaVuSans.ttf", 18).getlength(line)
     # The count follows after a space; centre the whole line with it.
     left = round((PANEL_SIZE[0] - width - 4 - 11) / 2)
     assert left + width < COUNT_AT[0] - 3, "the line would run into the count"
-    image = panel("Congratulations!", font("DejaVuSansCondensed-Bold.ttf", 20),
-                  [(line, left, BASELINE), ("mistakes.", None, BASELINE + LINE_STEP)])
+    image = panel("Congratulations!", ("DejaVuSansCondensed-Bold.ttf", 20),
+                  [(line, left, BASELINE), ("mistakes.", None, BASELINE + LINE_STEP)], k)
     for x, y, r in ((52, 186, 11), (111, 180, 15), (170, 186, 11)):
-        over(image, star(x, y, r))
+        over(image, star(x, y, r, k))
     return image.convert("RGB")
 
 
-def lose_panel():
-    image = panel("Oops!!", font("DejaVuSans-Bold.ttf", 32),
-                  [("too many mistakes.", None, BASELINE), ("try again.", None, BASELINE + LINE_STEP)])
-    box = (88, 160, 135, 205)
+def lose_panel(k):
+    image = panel("Oops!!", ("DejaVuSans-Bold.ttf", 32),
+                  [("too many mistakes.", None, BASELINE), ("try again.", None, BASELINE + LINE_STEP)], k)
+    box = times((88, 160, 135, 205), k)
     ground = image.crop(box).convert("RGB")
-    image.paste(sad_face(ground, (23.5, 21.5), 19), box[:2])
+    image.paste(sad_face(ground, (23.5, 21.5), 19, k), box[:2])
     return image.convert("RGB")
 
 
-def star(cx, cy, radius):
+def star(cx, cy, radius, k):
     """A five-pointed yellow star with a dark edge."""
-    big = Image.new("RGBA", (PANEL_SIZE[0] * SS, PANEL_SIZE[1] * SS))
+    size = times(PANEL_SIZE, k)
+    big = Image.new("RGBA", (size[0] * SS, size[1] * SS))
     draw = ImageDraw.Draw(big)
     for grow, colour in ((1.2, (150, 80, 0, 255)), (0, (255, 220, 40, 255))):
         points = []
-        for k in range(10):
-            r = (radius + grow) if k % 2 == 0 else (radius * 0.45 + grow * 0.5)
-            angle = -math.pi / 2 + k * math.pi / 5
-            points.append(((cx + r * math.cos(angle)) * SS, (cy + r * math.sin(angle)) * SS))
+        for n in range(10):
+            r = (radius + grow) if n % 2 == 0 else (radius * 0.45 + grow * 0.5)
+            angle = -math.pi / 2 + n * math.pi / 5
+            points.append(((cx + r * math.cos(angle)) * k * SS, (cy + r * math.sin(angle)) * k * SS))
         draw.polygon(points, fill=colour)
-    return downsample(big, PANEL_SIZE)
+    return downsample(big, size)
 
 
 # ---------------------------------------------------------------- window face
 
-def corner_button(image, rect, glyph):
+def corner_button(image, rect, glyph, k):
     """A small round dimple holding the minimize or exit glyph."""
     x, y, w, h = rect
     cx, cy = x + w / 2, y + h / 2
@@ -532,31 +564,32 @@ def corner_button(image, rect, glyph):
             facing = (dx + dy) / (r * math.sqrt(2))
             return shade(FACE_BLUE, 0.3 * facing - 0.15) + (255,)
         return shade(FACE_BLUE, -0.3 + 0.1 * (dy / radius)) + (255,)
-    over(image, sampled(image.size, dimple))
+    over(image, sampled(image.size, dimple, k, within=rect))
     big = Image.new("L", (image.size[0] * SS, image.size[1] * SS))
     draw = ImageDraw.Draw(big)
-    s = lambda px, py: (px * SS, py * SS)  # noqa: E731
+    s = lambda px, py: (px * k * SS, py * k * SS)  # noqa: E731
     if glyph == "minus":
         draw.rectangle([*s(cx - 4, cy - 1), *s(cx + 4, cy + 1)], fill=255)
     else:
         for a, b in (((-3.5, -3.5), (3.5, 3.5)), ((-3.5, 3.5), (3.5, -3.5))):
-            draw.line([s(cx + a[0], cy + a[1]), s(cx + b[0], cy + b[1])], fill=255, width=round(2.1 * SS))
+            draw.line([s(cx + a[0], cy + a[1]), s(cx + b[0], cy + b[1])], fill=255, width=round(2.1 * SS * k))
     mark = big.resize(image.size, Image.BOX)
     over(image, gradient_fill(mark, (236, 242, 255), (236, 242, 255), 0, 1))
 
 
-def publisher_mark(image):
+def publisher_mark(image, k):
     """The team's small mark: a fan of three cards and the name."""
     x, y, w, h = LINK
-    big = Image.new("RGBA", (w * SS, h * SS))
-    card_w, card_h = 8 * SS, 12 * SS
-    pivot, reach = (10 * SS, 25 * SS), 10 * SS   # reach: pivot to card centre
+    s = SS * k   # drawn at SS pixels per pixel, then filtered down
+    big = Image.new("RGBA", (w * s, h * s))
+    card_w, card_h = 8 * s, 12 * s
+    pivot, reach = (10 * s, 25 * s), 10 * s   # reach: pivot to card centre
     for angle, colour in ((24, (220, 40, 50)), (0, (255, 200, 20)), (-24, (40, 110, 230))):
         card = Image.new("RGBA", (card_w, card_h))
         draw = ImageDraw.Draw(card)
-        draw.rounded_rectangle([0, 0, card_w - 1, card_h - 1], radius=SS, fill=(250, 250, 255, 255),
-                               outline=(10, 30, 80, 255), width=round(0.8 * SS))
-        draw.rectangle([1.8 * SS, 1.8 * SS, card_w - 1.8 * SS, card_h - 1.8 * SS], fill=colour + (255,))
+        draw.rounded_rectangle([0, 0, card_w - 1, card_h - 1], radius=s, fill=(250, 250, 255, 255),
+                               outline=(10, 30, 80, 255), width=round(0.8 * s))
+        draw.rectangle([1.8 * s, 1.8 * s, card_w - 1.8 * s, card_h - 1.8 * s], fill=colour + (255,))
         turned = card.rotate(angle, resample=Image.BICUBIC, expand=True)
         # Turned about a point below the cards, as a hand holds a fan.
         a = math.radians(angle)
@@ -564,50 +597,52 @@ def publisher_mark(image):
         cy = pivot[1] - reach * math.cos(a)
         big.alpha_composite(turned, (round(cx - turned.width / 2), round(cy - turned.height / 2)))
     layer = Image.new("RGBA", image.size)
-    layer.alpha_composite(downsample(big, (w, h)), (x, y))
-    over(image, soft_shadow(layer.getchannel("A"), (1, 1), 0.7, 0.6, (0, 8, 30)))
+    layer.alpha_composite(downsample(big, (w * k, h * k)), (x * k, y * k))
+    over(image, soft_shadow(layer.getchannel("A"), (k, k), 0.7 * k, 0.6, (0, 8, 30)))
     over(image, layer)
-    name = text_mask(image.size, (x + 21, y + 17), "lumidex", font("DejaVuSansCondensed-Bold.ttf", 9))
-    over(image, soft_shadow(name, (1, 1), 0.5, 0.8, (0, 8, 30)))
+    name = text_mask(image.size, ((x + 21) * k, (y + 17) * k), "lumidex",
+                     font("DejaVuSansCondensed-Bold.ttf", 9 * k))
+    over(image, soft_shadow(name, (k, k), 0.5 * k, 0.8, (0, 8, 30)))
     over(image, gradient_fill(name, (226, 234, 255), (226, 234, 255), 0, 1))
 
 
-def title(image):
+def title(image, k):
     """The monogram with its circled R, and the product's name."""
-    unit, top, bottom = 2, 12, 60     # the letter's place in the band above the board
-    name_font = font("DejaVuSans-Bold.ttf", 35)
-    name_width = name_font.getlength("Lumidex")
-    letter_width = (MONOGRAM_SPAN[2] - MONOGRAM_SPAN[0]) * unit
+    grid, top, bottom = 2, 12, 60     # the letter's units and place in the band above the board
+    name_width = font("DejaVuSans-Bold.ttf", 35).getlength("Lumidex")
+    letter_width = (MONOGRAM_SPAN[2] - MONOGRAM_SPAN[0]) * grid
     gap = 20
     left = round((FACE_SIZE[0] - letter_width - gap - name_width) / 2)
-    origin = (left - MONOGRAM_SPAN[0] * unit, top - MONOGRAM_SPAN[1] * unit)
-    over(image, monogram_layer(image.size, origin, unit, True, (1.8, 0.7)))
+    origin = (left - MONOGRAM_SPAN[0] * grid, top - MONOGRAM_SPAN[1] * grid)
+    over(image, monogram_layer(image.size, times(origin, k), grid * k, True, (1.8 * k, 0.7), k))
     # The circled R sits above the end of the foot.
     rx, ry = left + letter_width + 6, 30
     ring = Image.new("L", (image.size[0] * SS, image.size[1] * SS))
     draw = ImageDraw.Draw(ring)
-    draw.ellipse([(rx - 5.5) * SS, (ry - 5.5) * SS, (rx + 5.5) * SS, (ry + 5.5) * SS],
-                 outline=255, width=round(1.1 * SS))
+    draw.ellipse([(rx - 5.5) * k * SS, (ry - 5.5) * k * SS, (rx + 5.5) * k * SS, (ry + 5.5) * k * SS],
+                 outline=255, width=round(1.1 * SS * k))
     ring = ring.resize(image.size, Image.BOX)
     draw = ImageDraw.Draw(ring)
-    draw.text((rx + 0.5, ry + 0.5), "R", fill=255, font=font("DejaVuSans-Bold.ttf", 8), anchor="mm")
-    over(image, soft_shadow(ring, (1, 1), 0.6, 0.6, (0, 8, 30)))
+    draw.text(((rx + 0.5) * k, (ry + 0.5) * k), "R", fill=255, font=font("DejaVuSans-Bold.ttf", 8 * k),
+              anchor="mm")
+    over(image, soft_shadow(ring, (k, k), 0.6 * k, 0.6, (0, 8, 30)))
     over(image, gradient_fill(ring, MONOGRAM[0], MONOGRAM[0], 0, 1))
     baseline = bottom - 3
-    name = text_mask(image.size, (left + letter_width + gap, baseline), "Lumidex", name_font)
-    over(image, soft_shadow(name, (2, 3), 2.2, 0.85, (0, 6, 28)))
-    over(image, gradient_fill(name, (255, 255, 255), (214, 228, 255), baseline - 26, baseline))
+    name = text_mask(image.size, times((left + letter_width + gap, baseline), k), "Lumidex",
+                     font("DejaVuSans-Bold.ttf", 35 * k))
+    over(image, soft_shadow(name, (2 * k, 3 * k), 2.2 * k, 0.85, (0, 6, 28)))
+    over(image, gradient_fill(name, (255, 255, 255), (214, 228, 255), (baseline - 26) * k, baseline * k))
 
 
-def window_face(texture):
+def window_face(texture, k):
     image = texture.copy()
-    control_shadow(image, BOARD, MARKER_X)
-    control_shadow(image, MASTER, MARKER_X)
+    control_shadow(image, BOARD, MARKER_X, k)
+    control_shadow(image, MASTER, MARKER_X, k)
     image = image.convert("RGBA")
-    title(image)
-    corner_button(image, MINI, "minus")
-    corner_button(image, EXIT, "cross")
-    publisher_mark(image)
+    title(image, k)
+    corner_button(image, MINI, "minus", k)
+    corner_button(image, EXIT, "cross", k)
+    publisher_mark(image, k)
     return image.convert("RGB")
 
 
@@ -616,14 +651,19 @@ def window_face(texture):
 CURSOR_HOT_SPOT = (12, 4)   # the tip of the index finger
 
 
-def cursor_bytes():
-    """A 32 x 32 monochrome cursor: the hot spot, then a 1-bit bitmap of
-    twice the height holding the XOR mask (1 = white) above the AND mask
-    (1 = see-through), both bottom row first."""
+def cursor_art():
+    """The hand as rows of characters: o white, X black, . see-through."""
     with open(os.path.join(ART, "hand-cursor.txt")) as f:
         art = [line.rstrip("\n") for line in f]
     assert len(art) == 32 and all(len(row) == 32 for row in art), "hand-cursor.txt must be 32 x 32"
     assert art[CURSOR_HOT_SPOT[1]][CURSOR_HOT_SPOT[0]] == "o", "the hot spot must be on the hand"
+    return art
+
+
+def cursor_bytes(art):
+    """A 32 x 32 monochrome cursor: the hot spot, then a 1-bit bitmap of
+    twice the height holding the XOR mask (1 = white) above the AND mask
+    (1 = see-through), both bottom row first."""
 
     def mask(row, lit):
         bits = 0
@@ -635,6 +675,34 @@ def cursor_bytes():
     header = struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 1, 0, len(xor + and_), 0, 0, 2, 0)
     palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
     return struct.pack("<HH", *CURSOR_HOT_SPOT) + header + palette + xor + and_
+
+
+def doubled(art):
+    """Pixel art at twice the size, its diagonal edges smoothed the way of
+    the Scale2x rule: each pixel becomes four, and a quarter takes the
+    colour of the two neighbours it touches when they agree and the others
+    do not."""
+    h, w = len(art), len(art[0])
+    at = lambda x, y: art[min(max(y, 0), h - 1)][min(max(x, 0), w - 1)]  # noqa: E731
+    rows = []
+    for y in range(h):
+        top, bottom = [], []
+        for x in range(w):
+            p, up, left, right, down = at(x, y), at(x, y - 1), at(x - 1, y), at(x + 1, y), at(x, y + 1)
+            top += [up if left == up != down and up != right else p,
+                    up if up == right != left and right != down else p]
+            bottom += [left if down == left != up and left != right else p,
+                       down if right == down != up and down != left else p]
+        rows += ["".join(top), "".join(bottom)]
+    return rows
+
+
+def cursor_picture(art):
+    """The hand as a picture with see-through ground."""
+    colours = {"o": (255, 255, 255, 255), "X": (0, 0, 0, 255), ".": (0, 0, 0, 0)}
+    image = Image.new("RGBA", (len(art[0]), len(art)))
+    image.putdata([colours[c] for row in art for c in row])
+    return image
 
 
 # ---------------------------------------------------------------- icon
@@ -676,39 +744,44 @@ EXPECTED_BYTES = {"bitmap/255.dib": 8000, "bitmap/350.dib": 8000,
                   "cursor/101.cur": 308, "icon/30001.dib": 2216}
 
 
-def pictures():
-    """Every picture this tool makes, by its path under OUTDIR."""
-    texture = face_texture()
+def pictures(k):
+    """Every bitmap this tool makes at k pixels per unit, by its path under
+    OUTDIR without the file's ending."""
+    texture = face_texture(k)
 
     def ground(at, size):
-        return texture.crop((at[0], at[1], at[0] + size[0], at[1] + size[1]))
+        return texture.crop((at[0] * k, at[1] * k, (at[0] + size[0]) * k, (at[1] + size[1]) * k))
 
     play, help_ = ground(PLAY_AT, (45, 47)), ground(HELP_AT, (43, 47))
     marker = ground((MARKER_X, MARKER_TOP), MARKER_SIZE)
     return {
-        "bitmap/255.dib": card_back((30, 80, 200), (10, 28, 90), (170, 200, 255)),
-        "bitmap/350.dib": card_back((206, 32, 40), (96, 6, 14), (255, 190, 180)),
-        "bitmap/300.dib": mode_button(play, play_glyph, False),
-        "bitmap/310.dib": mode_button(play, play_glyph, True),
-        "bitmap/301.dib": mode_button(help_, help_glyph, False),
-        "bitmap/311.dib": mode_button(help_, help_glyph, True),
-        "bitmap/400.dib": lose_panel(),
-        "bitmap/401.dib": win_panel(),
-        "layout/Picture1.dib": window_face(texture),
-        "layout/imgBad.dib": sad_face(marker, (18.5, 15.5), 13.5),
+        "bitmap/255": card_back((30, 80, 200), (10, 28, 90), (170, 200, 255), k),
+        "bitmap/350": card_back((206, 32, 40), (96, 6, 14), (255, 190, 180), k),
+        "bitmap/300": mode_button(play, play_glyph, False, k),
+        "bitmap/310": mode_button(play, play_glyph, True, k),
+        "bitmap/301": mode_button(help_, help_glyph, False, k),
+        "bitmap/311": mode_button(help_, help_glyph, True, k),
+        "bitmap/400": lose_panel(k),
+        "bitmap/401": win_panel(k),
+        "layout/Picture1": window_face(texture, k),
+        "layout/imgBad": sad_face(marker, (18.5, 15.5), 13.5, k),
     }
 
 
 def main(outdir):
-    for path, image in pictures().items():
-        os.makedirs(os.path.join(outdir, os.path.dirname(path)), exist_ok=True)
-        write_dib(os.path.join(outdir, path), image)
-    os.makedirs(os.path.join(outdir, "cursor"), exist_ok=True)
+    for folder in ("bitmap", "layout", "cursor", "icon"):
+        os.makedirs(os.path.join(outdir, folder), exist_ok=True)
+    for path, image in pictures(1).items():
+        write_dib(os.path.join(outdir, path + ".dib"), image)
+    for path, image in pictures(2).items():
+        image.save(os.path.join(outdir, path + "@2x.png"))
+    art = cursor_art()
     with open(os.path.join(outdir, "cursor/101.cur"), "wb") as f:
-        f.write(cursor_bytes())
-    os.makedirs(os.path.join(outdir, "icon"), exist_ok=True)
+        f.write(cursor_bytes(art))
+    cursor_picture(doubled(art)).save(os.path.join(outdir, "cursor/101@2x.png"))
     with open(os.path.join(outdir, "icon/30001.dib"), "wb") as f:
         f.write(icon_bytes(icon(32)))
+    icon(64).save(os.path.join(outdir, "icon/30001@2x.png"))
     for size in ICON_SIZES:
         folder = os.path.join(outdir, "icon", "hicolor", f"{size}x{size}")
         os.makedirs(folder, exist_ok=True)
