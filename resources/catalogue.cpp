@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QFile>
+#include <QGuiApplication>
 #include <QtEndian>
 
 namespace Catalogue {
@@ -13,6 +14,17 @@ QByteArray load(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         qFatal("Lumidex: embedded resource %s is missing", qPrintable(path));
     return file.readAll();
+}
+
+// A picture's twin for high-density screens, drawn at twice its size and
+// stored beside it under its name with "@2x".
+QImage twin(const QString &path)
+{
+    QImage image(path + QStringLiteral("@2x"));
+    if (image.isNull())
+        qFatal("Lumidex: embedded resource %s@2x is missing", qPrintable(path));
+    image.setDevicePixelRatio(2);
+    return image;
 }
 
 quint32 u32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
@@ -41,22 +53,36 @@ QImage DecodeDib(const QByteArray &dib)
     return image;
 }
 
-QImage LoadResPicture(int id)
+QImage LoadResPicture(int id, qreal devicePixelRatio)
 {
+    if (devicePixelRatio > 1)
+        return twin(QStringLiteral(":/BITMAP/%1").arg(id));
     return DecodeDib(LoadResData(id, QStringLiteral("BITMAP")));
 }
 
-QImage LoadLayoutPicture(const QString &name)
+QImage LoadLayoutPicture(const QString &name, qreal devicePixelRatio)
 {
+    if (devicePixelRatio > 1)
+        return twin(QStringLiteral(":/LAYOUT/") + name);
     return DecodeDib(load(QStringLiteral(":/LAYOUT/") + name));
 }
 
-QCursor LoadResCursor(int id)
+QCursor LoadResCursor(int id, qreal devicePixelRatio)
 {
     // A cursor image: hot spot (x, y), then a 1-bit bitmap of twice the height
     // holding the XOR mask above the AND mask.
     const QByteArray res = LoadResData(id, QStringLiteral("CURSOR"));
     const int hotX = u16(res, 0), hotY = u16(res, 2);
+    if (devicePixelRatio > 1) {
+        QImage hand = twin(QStringLiteral(":/CURSOR/%1").arg(id));
+        hand = hand.scaled(hand.size() * devicePixelRatio / 2, Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+        hand.setDevicePixelRatio(devicePixelRatio);
+        // QCursor takes the hot spot in device-independent pixels, and so
+        // does Wayland; X11 (Qt 6.4) takes it in the picture's own pixels.
+        const qreal spot = QGuiApplication::platformName() == QLatin1String("xcb") ? devicePixelRatio : 1;
+        return QCursor(QPixmap::fromImage(hand), qRound(hotX * spot), qRound(hotY * spot));
+    }
     const QByteArray dib = res.mid(4);
     const int width = int(u32(dib, 4)), height = int(u32(dib, 8)) / 2;
     const int stride = ((width + 31) / 32) * 4;
@@ -74,7 +100,7 @@ QCursor LoadResCursor(int id)
     return QCursor(QPixmap::fromImage(shape), hotX, hotY);
 }
 
-QIcon LoadResIcon(int id)
+QIcon LoadResIcon(int id, qreal devicePixelRatio)
 {
     // An icon image is a bitmap of twice the height (colours, then the AND
     // mask); wrap it in a one-entry icon file for the image reader.
@@ -89,7 +115,10 @@ QIcon LoadResIcon(int id)
     qToLittleEndian<quint32>(image.size(), file.data() + 14);
     qToLittleEndian<quint32>(22, file.data() + 18);
     QImage decoded = QImage::fromData(file + image, "ICO");
-    return QIcon(QPixmap::fromImage(decoded));
+    QIcon icon(QPixmap::fromImage(decoded));
+    if (devicePixelRatio > 1)
+        icon.addPixmap(QPixmap::fromImage(twin(QStringLiteral(":/ICON/%1").arg(id))));
+    return icon;
 }
 
 } // namespace Catalogue

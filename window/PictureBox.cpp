@@ -17,12 +17,19 @@ void PictureBox::setPictureId(int id)
     if (id == currentId)
         return;
     currentId = id;
-    setPicture(id ? Catalogue::LoadResPicture(id) : QImage());
+    setPicture([id](qreal ratio) { return id ? Catalogue::LoadResPicture(id, ratio) : QImage(); });
 }
 
-void PictureBox::setPicture(const QImage &image)
+void PictureBox::setLayoutPicture(const QString &name)
 {
-    picture = image;
+    setPicture([name](qreal ratio) { return Catalogue::LoadLayoutPicture(name, ratio); });
+}
+
+void PictureBox::setPicture(Fetch how)
+{
+    fetch = std::move(how);
+    picture = fetch(1);
+    sharp = QImage();
     if (autoSize && !picture.isNull())
         resize(picture.size() + QSize(2 * borderWidth(), 2 * borderWidth()));
     update();
@@ -56,27 +63,38 @@ void PictureBox::paintEvent(QPaintEvent *)
     const int b = borderWidth();
     if (back.alpha())
         p.fillRect(rect(), back);
-    if (!picture.isNull())
-        p.drawImage(b, b, picture);
+    if (!picture.isNull()) {
+        const qreal ratio = devicePixelRatioF();
+        if (ratio > 1) {
+            // The twin fills the picture's place: pixel for pixel at a ratio of
+            // 2, smoothly scaled down between 1 and 2.
+            if (sharp.isNull())
+                sharp = fetch(ratio);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(QPoint(b, b), picture.size()), sharp);
+        } else {
+            p.drawImage(b, b, picture);
+        }
+    }
+    // Borders are filled as whole window pixels, so that a scaled screen
+    // draws each at its own place and never over the picture.
     const int w = width(), h = height();
     if (border == Border::Single) {
-        p.setPen(Qt::black);
-        p.drawRect(0, 0, w - 1, h - 1);
+        p.fillRect(0, 0, w, 1, Qt::black);
+        p.fillRect(0, h - 1, w, 1, Qt::black);
+        p.fillRect(0, 0, 1, h, Qt::black);
+        p.fillRect(w - 1, 0, 1, h, Qt::black);
     } else if (border == Border::Sunken) {
         // Two lines each side: shadow above and left, light below and right.
         const QColor dark(128, 128, 128), darker(64, 64, 64), light(255, 255, 255), lighter(212, 208, 200);
-        p.setPen(dark);
-        p.drawLine(0, 0, w - 2, 0);
-        p.drawLine(0, 0, 0, h - 2);
-        p.setPen(light);
-        p.drawLine(0, h - 1, w - 1, h - 1);
-        p.drawLine(w - 1, 0, w - 1, h - 1);
-        p.setPen(darker);
-        p.drawLine(1, 1, w - 3, 1);
-        p.drawLine(1, 1, 1, h - 3);
-        p.setPen(lighter);
-        p.drawLine(1, h - 2, w - 2, h - 2);
-        p.drawLine(w - 2, 1, w - 2, h - 2);
+        p.fillRect(0, 0, w - 1, 1, dark);
+        p.fillRect(0, 0, 1, h - 1, dark);
+        p.fillRect(0, h - 1, w, 1, light);
+        p.fillRect(w - 1, 0, 1, h, light);
+        p.fillRect(1, 1, w - 3, 1, darker);
+        p.fillRect(1, 1, 1, h - 3, darker);
+        p.fillRect(1, h - 2, w - 2, 1, lighter);
+        p.fillRect(w - 2, 1, 1, h - 2, lighter);
     }
 }
 

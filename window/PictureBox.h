@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -17,7 +18,8 @@ public:
     // Shows bitmap id (0: the empty picture). Images take the picture's size.
     void setPictureId(int id);
     int pictureId() const { return currentId; }
-    void setPicture(const QImage &picture);
+    // Shows a picture of the window's layout ("Picture1", "imgBad").
+    void setLayoutPicture(const QString &name);
     void setAutoSize(bool on) { autoSize = on; }
 
     // Places a control inside this one, measured from the inside of the border.
@@ -42,9 +44,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    using Fetch = std::function<QImage(qreal devicePixelRatio)>;
+    void setPicture(Fetch how);
+
     Border border;
     QColor back;
-    QImage picture;
+    Fetch fetch;   // the picture shown, for a screen's device pixel ratio
+    QImage picture; // as stored: what a screen at ratio 1 shows, and the picture's size
+    QImage sharp;   // its twin for high-density screens, fetched when one first shows it
     int currentId = 0;
     bool autoSize = false;
     bool pressedInside = false;

@@ -47,7 +47,7 @@ void frmGame::Form_Load()
     txtHelp->setVisible(false);
     Picture3->place(txtHelp, -2, -2);
 
-    const QCursor hand = Catalogue::LoadResCursor(kHandCursor);
+    const QCursor hand = Catalogue::LoadResCursor(kHandCursor, devicePixelRatioF());
     for (QWidget *control : {(QWidget *)picShow, (QWidget *)imgExit, (QWidget *)imgMini,
                              (QWidget *)imgAction[0], (QWidget *)imgAction[1], (QWidget *)imgLink})
         control->setCursor(hand);

@@ -17,6 +17,24 @@ int dibWidth(const QByteArray &dib) { return int(u32(dib, 4)); }
 int dibHeight(const QByteArray &dib) { return int(u32(dib, 8)); }
 int dibBits(const QByteArray &dib) { return u16(dib, 14); }
 
+// How far a picture's twin for high-density screens, brought down to the
+// picture's size, lies from it: mean difference per colour channel in 255.
+// Twins of the same picture stay below 10; two different pictures of the
+// same size lie 16 or more apart.
+double twinDistance(const QImage &picture, const QImage &twin)
+{
+    const QImage a = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage b = twin.scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_RGB32);
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+        }
+    return double(sum) / (3.0 * a.width() * a.height());
+}
+
 bool stored(const QString &type, int id)
 {
     return QFile::exists(QStringLiteral(":/%1/%2").arg(type).arg(id));
@@ -141,6 +159,10 @@ private slots:
         QCOMPARE(dibBits(dib), 24);
         QCOMPARE(QSize(dibWidth(dib), dibHeight(dib)), size); // positive height: bottom-up rows
         QCOMPARE(LoadResPicture(id).size(), size);
+
+        const QImage twin = LoadResPicture(id, 2);
+        QCOMPARE(twin.size(), size * 2);
+        QCOMPARE_LT(twinDistance(LoadResPicture(id), twin), 10.0);
     }
 
     void layoutPicturesHaveTheirSize_data()
@@ -156,6 +178,10 @@ private slots:
         QFETCH(QSize, size);
         QVERIFY2(QFile::exists(":/LAYOUT/" + name), "not embedded");
         QCOMPARE(LoadLayoutPicture(name).size(), size);
+
+        const QImage twin = LoadLayoutPicture(name, 2);
+        QCOMPARE(twin.size(), size * 2);
+        QCOMPARE_LT(twinDistance(LoadLayoutPicture(name), twin), 10.0);
     }
 
     void cursorIsA32By32HandWithItsHotSpotOnTheHand()
@@ -171,6 +197,14 @@ private slots:
         QCOMPARE(shape.size(), QSize(32, 32));
         QVERIFY2(qAlpha(shape.pixel(12, 4)) == 255, "the hot spot must lie on the fingertip");
         QVERIFY2(qAlpha(shape.pixel(0, 0)) == 0, "the hand must stand on a transparent ground");
+
+        // On a high-density screen, the hand at the screen's own size.
+        const QCursor sharp = LoadResCursor(101, 1.5);
+        QCOMPARE(sharp.hotSpot(), QPoint(12, 4));
+        const QImage large = sharp.pixmap().toImage();
+        QCOMPARE(large.size(), QSize(48, 48));
+        QVERIFY2(qAlpha(large.pixel(18, 6)) == 255, "the hot spot must lie on the fingertip");
+        QVERIFY2(qAlpha(large.pixel(0, 0)) == 0, "the hand must stand on a transparent ground");
     }
 
     void iconIsA32By32PictureWith256Colours()
@@ -182,7 +216,8 @@ private slots:
 
         const QIcon icon = LoadResIcon(30001);
         QVERIFY(!icon.isNull());
-        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(32, 32)});
+        QCOMPARE(LoadResIcon(30001, 2).availableSizes(), (QList<QSize>{QSize(32, 32), QSize(64, 64)}));
     }
 
     void wavesHaveTheirFormatAndChunks_data() { addWaveRows(); }

@@ -122,17 +122,33 @@ private slots:
         QCOMPARE(rig.form.picMsg->geometry().adjusted(-4, -4, 4, 4), rig.form.Picture3->geometry());
     }
 
-    void facePictureIsShown()
+    // Every picture fills its place pixel for pixel: the stored bitmap on a
+    // screen at a device pixel ratio of 1, its twin drawn at twice the size
+    // at 2 (the scaled run of this test).
+    void picturesAreShownPixelForPixel()
     {
-        const QImage shot = rig.form.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage face = Catalogue::LoadLayoutPicture("Picture1").convertToFormat(QImage::Format_RGB32);
-        for (QPoint p : {QPoint(5, 5), QPoint(150, 30), QPoint(290, 385), QPoint(10, 380)})
-            QCOMPARE(shot.pixel(p), face.pixel(p));
-        // A card back inside its sunken border: card 6 at board (60, 59).
-        const QImage back = Catalogue::LoadResPicture(kFixedBack).convertToFormat(QImage::Format_RGB32);
-        const QPoint card6 = rig.form.picMat[6]->mapTo(&rig.form, QPoint(2, 2));
-        for (QPoint p : {QPoint(0, 0), QPoint(25, 25), QPoint(50, 50)})
-            QCOMPARE(shot.pixel(card6 + p), back.pixel(p));
+        frmGame &f = rig.form;
+        rig.draw(6);
+        f.lblMsg->hide(); // the count is written over the panel, not part of its picture
+        const qreal ratio = f.devicePixelRatioF();
+        const struct {
+            PictureBox *box;
+            QImage picture;
+            QRect part; // of the picture, in window pixels
+        } shown[] = {
+            {f.Picture1, Catalogue::LoadLayoutPicture("Picture1", ratio), {0, 0, 302, 76}}, // above the board
+            {f.picMat[6], Catalogue::LoadResPicture(kFixedBack, ratio), {0, 0, 51, 51}},
+            {f.picShow, Catalogue::LoadResPicture(f.picShow->pictureId(), ratio), {0, 0, 51, 51}},
+            {f.picMsg, Catalogue::LoadResPicture(kWinPanel, ratio), {0, 0, 223, 221}},
+        };
+        for (const auto &s : shown) {
+            const int b = s.box->borderWidth();
+            const QImage seen =
+                s.box->grab(s.part.translated(b, b)).toImage().convertToFormat(QImage::Format_RGB32);
+            const QRect pixels(s.part.topLeft() * ratio, s.part.size() * ratio);
+            QCOMPARE(seen, s.picture.copy(pixels).convertToFormat(QImage::Format_RGB32));
+        }
+        f.lblMsg->show();
     }
 };
 
