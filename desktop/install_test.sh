@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch folder as a distribution package would
 # (prefix /usr under DESTDIR), then checks that every file lands where desktops
-# look for it, that the entry, the description and the icons agree with each
-# other, and that the desktop's own validators accept them.
+# look for it, that the entry, the description, the icons and the screenshots
+# agree with each other, and that the desktop's own validators accept them.
 #   install_test.sh BUILD_DIR APP_ID ICON_SOURCE_DIR SOURCE_DIR
 set -uo pipefail
 build=$1 id=$2 icons=$3 top=$4
@@ -50,6 +50,15 @@ if [ -f "$entry" ] && [ -f "$metainfo" ]; then
   license=$(sed -n 's:.*<project_license>\(.*\)</project_license>.*:\1:p' "$metainfo")
   [[ $license == GPL-3.0-or-later* ]] || fail "the description's licence is '$license'"
   grep -q '^ *Version 3, 29 June 2007' "$top/COPYING" || fail "COPYING holds no GPL 3 text"
+  # Every screenshot the description lists lies under docs/screenshots, at the size it states.
+  listed=0
+  while read -r width height name; do
+    listed=$((listed + 1))
+    shot=$top/docs/screenshots/$name
+    size=$(/usr/bin/python3 -c 'import sys; from PIL import Image; print("%dx%d" % Image.open(sys.argv[1]).size)' "$shot" 2>/dev/null)
+    [ "$size" = "${width}x$height" ] || fail "screenshot $name: ${size:-no such file under docs/screenshots}, the description says ${width}x$height"
+  done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)".*/\([^/<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+  [ "$listed" -gt 0 ] || fail "the description lists no screenshot"
 
   desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
   appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the description"

@@ -41,7 +41,7 @@ class GameWindow:
             found = subprocess.run(['xdotool', 'search', '--onlyvisible', '--pid', str(self.process.pid)],
                                    capture_output=True, text=True).stdout.split()
             for window in found:
-                if self.geometry(window)[2:] == layout.WINDOW_SIZE:
+                if self.geometry(window)[2:] == layout.scaled(layout.WINDOW_SIZE):
                     return window
             time.sleep(POLL)
         raise Failure('no window of 302 x 390 showed')
@@ -60,7 +60,7 @@ class GameWindow:
     def grab(self):
         png = subprocess.run(['import', '-window', self.id, 'png:-'], check=True, capture_output=True).stdout
         shot = Image.open(io.BytesIO(png)).convert('RGB')
-        if shot.size != layout.WINDOW_SIZE:
+        if shot.size != layout.scaled(layout.WINDOW_SIZE):
             raise Failure(f'the window grabbed as {shot.size}')
         return shot
 
@@ -106,7 +106,8 @@ class GameWindow:
 
     def screen_point(self, point):
         x, y = self.position()
-        return x + point[0], y + point[1]
+        dx, dy = layout.scaled(point)
+        return x + dx, y + dy
 
     def click(self, place):
         """A left click in the middle of place, then the pointer parks off the
@@ -144,6 +145,7 @@ class GameWindow:
     def drag(self, start, by, steps=8):
         """Presses at window point start, moves by (dx, dy) in steps, releases."""
         x, y = self.screen_point(start)
+        by = layout.scaled(by)
         command = ['xdotool', 'mousemove', '--sync', str(x), str(y), 'mousedown', '1']
         for i in range(1, steps + 1):
             command += ['mousemove', '--sync', str(x + by[0] * i // steps), str(y + by[1] * i // steps)]

@@ -1,4 +1,9 @@
 """Where things lie in the game window, in window pixels: (x, y, w, h)."""
+import os
+
+# Screen pixels per window pixel: the scale factor the game runs under, read
+# from the same environment (a whole number: pictures are compared exactly).
+SCALE = int(os.environ.get('QT_SCALE_FACTOR') or 1)
 
 WINDOW_SIZE = (302, 390)
 BOARD = (28, 76, 233, 231)           # the board frame, 1-px border
@@ -32,6 +37,11 @@ def card(k):
 def sad_face(i):
     """Miss marker i (0 for the first miss), 37 x 32; they fill bottom-up."""
     return (265, 282 - 30 * i, 37, 32)
+
+
+def scaled(place):
+    """A place or point in screen pixels."""
+    return tuple(v * SCALE for v in place)
 
 
 def centre(place):

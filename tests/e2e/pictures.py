@@ -1,10 +1,13 @@
 """The game's own pictures, read from the resource folder, and exact pixel
-comparisons of screenshot regions against them."""
+comparisons of screenshot regions against them. Places are in window pixels;
+under a scale factor of 2 the pictures are their twins drawn twice as large."""
 import io
 import os
 import struct
 
 from PIL import Image
+
+import layout
 
 RESOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'resources')
 
@@ -13,7 +16,7 @@ MASTER_BACK = 350
 PLAY_RELEASED, HELP_RELEASED = 300, 301
 LOSE_PANEL, WIN_PANEL = 400, 401
 FACES = range(501, 555)
-BLANK = Image.new('RGB', (51, 51), 'white')  # a card with no picture, as the deal leaves it
+BLANK = Image.new('RGB', layout.scaled((51, 51)), 'white')  # a card with no picture, as the deal leaves it
 
 
 def read_dib(path):
@@ -25,12 +28,19 @@ def read_dib(path):
     return Image.open(io.BytesIO(file_header + dib)).convert('RGB')
 
 
+def stored(folder, name):
+    path = os.path.join(RESOURCES, folder, str(name))
+    if layout.SCALE == 1:
+        return read_dib(f'{path}.dib')
+    return Image.open(f'{path}@{layout.SCALE}x.png').convert('RGB')
+
+
 def bitmap(ident):
-    return read_dib(os.path.join(RESOURCES, 'bitmap', f'{ident}.dib'))
+    return stored('bitmap', ident)
 
 
 def layout_picture(name):
-    return read_dib(os.path.join(RESOURCES, 'layout', f'{name}.dib'))
+    return stored('layout', name)
 
 
 def pixels(image):
@@ -40,7 +50,7 @@ def pixels(image):
 
 def region(shot, place):
     """The part of a screenshot at place = (x, y, w, h)."""
-    x, y, w, h = place
+    x, y, w, h = layout.scaled(place)
     return shot.crop((x, y, x + w, y + h))
 
 
@@ -53,7 +63,7 @@ def differing(shot, place, picture, ignore=()):
     count = 0
     for y in range(h):
         for x in range(w):
-            if any(ix <= x < ix + iw and iy <= y < iy + ih for ix, iy, iw, ih in ignore):
+            if any(ix <= x < ix + iw and iy <= y < iy + ih for ix, iy, iw, ih in map(layout.scaled, ignore)):
                 continue
             if a[x, y] != b[x, y]:
                 count += 1
