@@ -9,34 +9,22 @@
 
 namespace {
 
-// How far apart two colours stand for the eye, from 1 (none) to 21 (black on
-// white), as readability guidelines measure it.
-double Contrast(QColor a, QColor b)
+// How far the text in an area stands out from its background (the area's
+// top-left pixel), from 1 (not at all) to 21 (black on white), as
+// readability guidelines measure it: its strongest pixel counts.
+double TextContrast(const QImage &image, const QRect &area)
 {
     auto luminance = [](QColor c) {
         auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const double x = luminance(a), y = luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
-// The contrast of the text in an area: its strongest pixel against the
-// area's commonest colour, the background.
-double TextContrast(const QImage &image, const QRect &area)
-{
-    QHash<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            ++counts[image.pixel(x, y)];
-    QRgb background = 0;
-    int most = 0;
-    for (auto [pixel, n] : counts.asKeyValueRange())
-        if (n > most)
-            most = n, background = pixel;
+    const double back = luminance(image.pixelColor(area.topLeft()));
     double best = 1;
-    for (QRgb pixel : counts.keys())
-        best = std::max(best, Contrast(QColor(pixel), QColor(background)));
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const double l = luminance(image.pixelColor(x, y));
+            best = std::max(best, (std::max(l, back) + 0.05) / (std::min(l, back) + 0.05));
+        }
     return best;
 }
 
