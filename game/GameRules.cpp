@@ -12,6 +12,15 @@ constexpr int kBlinks = 8;
 constexpr int kMissesToLose = 8;
 } // namespace
 
+void GameRules::SetUp()
+{
+    // The deal that follows unlocks them one by one.
+    s.picShow = Control{kMasterBack, true, false};
+    for (auto &card : s.picMat)
+        card = Control{kFixedBack, true, false};
+    s.txtHelpVisible = false;
+}
+
 void GameRules::cmdPlay_Click()
 {
     random.Randomize();
@@ -149,4 +158,18 @@ void GameRules::Timer1_Timer()
 {
     s.picMsg.visible = false;
     s.Timer1Enabled = false;
+}
+
+void GameRules::ShowHelp()
+{
+    // The Fixed Cards keep their state under the panel; no new picture may
+    // be drawn while it is up.
+    s.txtHelpVisible = true;
+    s.picShow.enabled = false;
+}
+
+void GameRules::HideHelp()
+{
+    s.txtHelpVisible = false;
+    s.picShow.enabled = true;
 }

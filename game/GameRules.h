@@ -13,10 +13,13 @@ public:
     GameRules(mdlPicfunc::GameState &state, GameOutside &outside, RandomSource &random)
         : s(state), outside(outside), random(random) {}
 
+    void SetUp();               // the window's load: every card locked on its back
     void cmdPlay_Click();       // deal a new game
     void picShow_Click();       // draw a picture on the Master Card
     void picMat_Click(int k);   // pick Fixed Card k
     void Timer1_Timer();        // hide the result panel
+    void ShowHelp();            // the help panel over the board; the Master Card locked
+    void HideHelp();            // the help panel gone; the Master Card unlocked
 
 private:
     void CheckWin(int x, int y);

@@ -59,6 +59,7 @@ struct GameState {
     Control picMsg{kWinPanel, false, true};         // the result panel
     std::string lblMsg;                             // the miss count written on the win panel
     bool Timer1Enabled = false;                     // hides the result panel when it ticks
+    bool txtHelpVisible = false;                    // the help panel covers the board
 };
 
 // Permutes deck[1..n] in place, drawing the partner over the whole array at

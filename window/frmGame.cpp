@@ -44,7 +44,6 @@ WId frmGame::hWnd()
 
 void frmGame::Form_Load()
 {
-    txtHelp->setVisible(false);
     Picture3->place(txtHelp, -2, -2);
 
     const QCursor hand = Catalogue::LoadResCursor(kHandCursor, devicePixelRatioF());
@@ -52,14 +51,11 @@ void frmGame::Form_Load()
                              (QWidget *)imgAction[0], (QWidget *)imgAction[1], (QWidget *)imgLink})
         control->setCursor(hand);
 
-    state.picShow.enabled = false;
-    state.picShow.picture = kMasterBack;
     imgAction[0]->setPictureId(kModeReleased + 0);
     imgAction[1]->setPictureId(kModeReleased + 1);
-    for (int i = 1; i <= kCards; ++i) {
-        state.picMat[i] = Control{kFixedBack, true, false};
+    for (int i = 1; i <= kCards; ++i)
         picMat[i]->setCursor(hand);
-    }
+    rules.SetUp();
     showState();
 
     cmdPlay_Click();
@@ -113,12 +109,11 @@ void frmGame::imgAction_MouseUp(int index)
         imgAction[index]->setPictureId(kModeReleased + index);
         imgAction[index]->repaint();
         if (index == 0) {
-            txtHelp->setVisible(false);
-            state.picShow.enabled = true;
+            rules.HideHelp();
             rules.cmdPlay_Click();
         } else {
-            txtHelp->setVisible(true);
-            state.picShow.enabled = false;
+            rules.ShowHelp();
+            showState();
             FillHelpText();
         }
     });
@@ -163,6 +158,7 @@ void frmGame::showState()
     draw(picMsg, state.picMsg);
     for (int n = 0; n <= 7; ++n)
         imgBad[n]->setVisible(state.imgBad[n]);
+    txtHelp->setVisible(state.txtHelpVisible);
     lblMsg->setText(QString::fromStdString(state.lblMsg));
     lblMsg->adjustSize();
     if (state.Timer1Enabled != Timer1->isActive())

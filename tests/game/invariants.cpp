@@ -56,12 +56,17 @@ std::string brokenInvariant(const GameState &s)
     } else if (s.picShow.picture != kMasterBack) {
         return "Master Card not face down while awaited";
     }
+    // The cards lock together at the end of a game; the Master Card with
+    // them, and also while the help panel is up.
+    const bool playing = s.picMat[1].enabled;
     for (int k = 1; k <= kCards; ++k)
-        if (s.picMat[k].enabled != s.picShow.enabled)
-            return "cards and Master Card locked differently";
-    if (s.picMsg.visible && s.picShow.enabled)
+        if (s.picMat[k].enabled != playing)
+            return "cards locked differently";
+    if (s.picShow.enabled != (playing && !s.txtHelpVisible))
+        return s.txtHelpVisible ? "Master Card open under the help panel" : "cards and Master Card locked differently";
+    if (s.picMsg.visible && playing)
         return "result panel shown during play";
-    if (s.bytMisses == 8 && s.picShow.enabled)
+    if (s.bytMisses == 8 && playing)
         return "lost game not locked";
     if (s.picMsg.visible != s.Timer1Enabled)
         return "result panel shown without its timer";

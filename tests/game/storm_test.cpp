@@ -5,9 +5,10 @@
 using namespace mdlPicfunc;
 
 // Thousands of seeded games of random clicks: the Master Card, any Fixed
-// Card, or a new deal, each only when its control takes clicks. After every
-// event every invariant must hold, and no two picks may be accepted against
-// one drawn picture.
+// Card, the play button or the help button, each only when its control takes
+// clicks (the help panel covers the Fixed Cards). After every event every
+// invariant must hold, and no two picks may be accepted against one drawn
+// picture.
 class StormTest : public QObject {
     Q_OBJECT
 private slots:
@@ -15,20 +16,24 @@ private slots:
     {
         constexpr int games = 4000, clicksPerGame = 120;
         SeededRandom chooser(7);
-        long events = 0, wins = 0, losses = 0;
+        long events = 0, wins = 0, losses = 0, underHelp = 0;
         for (int g = 0; g < games; ++g) {
             GameState state;
             RecordingOutside outside(state);
             SeededRandom random(uint64_t(g) + 1);
             GameRules rules(state, outside, random);
+            rules.SetUp();
             rules.cmdPlay_Click();
             bool pictureUp = false;
             for (int c = 0; c < clicksPerGame; ++c) {
                 outside.events.clear();
                 const double what = chooser.Next();
                 if (what < 0.02) {
+                    rules.HideHelp();
                     rules.cmdPlay_Click();
                     pictureUp = false;
+                } else if (what < 0.03) {
+                    rules.ShowHelp();
                 } else if (what < 0.35) {
                     if (!state.picShow.enabled)
                         continue;
@@ -42,7 +47,7 @@ private slots:
                     if (pictureUp && chooser.Next() < 0.3)
                         k = int(std::find(state.intCardPic.begin(), state.intCardPic.end(), state.intMasterPic)
                                 - state.intCardPic.begin()) + 1;
-                    if (!state.picMat[k].enabled)
+                    if (!state.picMat[k].enabled || state.txtHelpVisible)
                         continue;
                     const bool won = state.picMsg.visible;
                     rules.picMat_Click(k);
@@ -56,11 +61,13 @@ private slots:
                     rules.Timer1_Timer();
                 }
                 ++events;
+                underHelp += state.txtHelpVisible;
                 QCOMPARE(brokenInvariant(state), std::string());
             }
         }
-        qInfo("%ld events in %d games: %ld won, %ld lost", events, games, wins, losses);
-        QVERIFY(wins > 0 && losses > 0);
+        qInfo("%ld events in %d games (%ld under the help panel): %ld won, %ld lost", events, games, underHelp,
+              wins, losses);
+        QVERIFY(wins > 0 && losses > 0 && underHelp > 0);
     }
 };
 
