@@ -12,9 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "WindowPause.h"
 #include "WindowRig.h"
 #include "table.h"
+
+using namespace mdlPicfunc;
+using namespace Timing;
 
 namespace {
 
@@ -92,7 +96,7 @@ int main(int argc, char **argv)
     samples["hidden"].push_back(clock.stretch(0, clock.count() - 1));
 
     for (int round = 0; round < rounds; ++round) {
-        // The play button holds 100 ms pressed, then the deal lays 16 cards.
+        // The play button holds pressed, then the deal lays the cards.
         clock.clear();
         rig.click(rig.form.imgAction[0]);
         samples["deal"].push_back(clock.stretch(1, clock.count() - 1));
@@ -103,7 +107,7 @@ int main(int argc, char **argv)
         rig.draw(2);
         rig.click(rig.form.picMat[1]);
         samples["pick"].push_back(clock.stretch(0, 0));
-        for (int k = 1; k <= 4; ++k) {
+        for (int k = 1; k <= kBoardSide; ++k) {
             clock.clear();
             rig.draw(k);
             rig.click(rig.form.picMat[k]);
@@ -113,9 +117,11 @@ int main(int argc, char **argv)
     }
 
     const std::string platform = QGuiApplication::platformName().toStdString();
-    report("Pause: hidden start-up deal, 16 x 100 ms", platform, samples["hidden"]);
-    report("Pause: deal, 16 x 100 ms", platform, samples["deal"]);
-    report("Pause: picked card shown, 1000 ms", platform, samples["pick"]);
-    report("Pause: win blinking, 8 x 500 ms", platform, samples["blink"]);
+    const std::string deal = std::to_string(kCards) + " x " + table::ms(kDealStep);
+    report("Pause: hidden start-up deal, " + deal, platform, samples["hidden"]);
+    report("Pause: deal, " + deal, platform, samples["deal"]);
+    report("Pause: picked card shown, " + table::ms(kPickShown), platform, samples["pick"]);
+    report("Pause: win blinking, " + std::to_string(kBlinkSteps) + " x " + table::ms(kBlinkStep), platform,
+           samples["blink"]);
     return 0;
 }

@@ -31,6 +31,8 @@
 #include <thread>
 #include <vector>
 
+#include "Timing.h"
+#include "mdlPicfunc.h"
 #include "table.h"
 
 using Clock = std::chrono::steady_clock;
@@ -308,8 +310,10 @@ int main(int argc, char **argv)
 
     const std::string runsText = label + ", " + table::count(runs, "run");
     table::row("Start-up to window mapped", runsText, table::ms(table::median(mapped)), table::msRange(mapped), "", "");
+    // The unseen first deal's pauses, and 50 ms to show the window.
+    const int frameTarget = mdlPicfunc::kCards * Timing::kDealStep + 50;
     table::row("Start-up to first full frame", runsText, table::ms(table::median(framed)), table::msRange(framed),
-               "<= 1,650 ms", table::met(table::median(framed) <= 1650));
+               "<= " + table::ms(frameTarget), table::met(table::median(framed) <= frameTarget));
     table::row("RSS 2 s after mapping", runsText, table::mib(table::median(rss)), table::mibRange(rss), "<= 32 MiB",
                table::met(table::median(rss) <= 32));
     table::row("PSS 2 s after mapping", runsText, table::mib(table::median(pss)), table::mibRange(pss), "", "");

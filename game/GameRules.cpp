@@ -2,15 +2,10 @@
 
 #include <cmath>
 
-using namespace mdlPicfunc;
+#include "Timing.h"
 
-namespace {
-constexpr int kLayPause = 100;
-constexpr int kShowPause = 1000;
-constexpr int kBlinkPause = 500;
-constexpr int kBlinks = 8;
-constexpr int kMissesToLose = 8;
-} // namespace
+using namespace mdlPicfunc;
+using namespace Timing;
 
 void GameRules::SetUp()
 {
@@ -42,7 +37,7 @@ void GameRules::cmdPlay_Click()
         s.intBoard[CardColumn(i)][CardRow(i)] = 0;
         s.picMat[i].visible = true;
         outside.PlayWave(Sound::sndClick);
-        outside.Pause(kLayPause);
+        outside.Pause(kDealStep);
     }
 
     for (int k = 1; k <= kPictures; ++k)
@@ -83,7 +78,7 @@ void GameRules::picMat_Click(int k)
     if (s.intMasterPic == s.intCardPic[k]) {
         s.picMat[k].picture = s.intCardPic[k];
         outside.PlayWave(Sound::sndMatch);
-        outside.Pause(kShowPause);
+        outside.Pause(kPickShown);
         s.strFaceDown.erase(s.strFaceDown.find(CardLetter(k)), 1);
         s.intBoard[c][r] = -1;
         CheckWin(c, r);
@@ -103,7 +98,7 @@ void GameRules::picMat_Click(int k)
         }
         s.picMat[k].picture = q;
         outside.PlayWave(Sound::sndFlip);
-        outside.Pause(kShowPause);
+        outside.Pause(kPickShown);
         s.picMat[k].picture = kFixedBack;
     }
 
@@ -114,17 +109,17 @@ void GameRules::picMat_Click(int k)
 void GameRules::CheckWin(int x, int y)
 {
     int count = 0;
-    for (int i = 0; i <= 3; ++i)
+    for (int i = 0; i < kBoardSide; ++i)
         count += s.intBoard[i][y] == -1;
-    if (count == 4) {
+    if (count == kBoardSide) {
         BlinkLine(CardAt(0, y), 1);
         return;
     }
     count = 0;
-    for (int i = 0; i <= 3; ++i)
+    for (int i = 0; i < kBoardSide; ++i)
         count += s.intBoard[x][i] == -1;
-    if (count == 4)
-        BlinkLine(CardAt(x, 0), 4);
+    if (count == kBoardSide)
+        BlinkLine(CardAt(x, 0), kBoardSide);
 }
 
 void GameRules::BlinkLine(int first, int step)
@@ -133,9 +128,9 @@ void GameRules::BlinkLine(int first, int step)
     // Each step's turn of the line shows at the end of its pause: the line
     // stays as it was for the first 500 ms, and the eighth step shows
     // together with the win panel.
-    for (int blink = 0; blink < kBlinks; ++blink) {
-        outside.Pause(kBlinkPause);
-        for (int i = 0; i < 4; ++i) {
+    for (int blink = 0; blink < kBlinkSteps; ++blink) {
+        outside.Pause(kBlinkStep);
+        for (int i = 0; i < kBoardSide; ++i) {
             auto &card = s.picMat[first + i * step];
             card.visible = !card.visible;
         }

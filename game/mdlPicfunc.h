@@ -9,8 +9,10 @@
 
 namespace mdlPicfunc {
 
-constexpr int kCards = 16;
+constexpr int kBoardSide = 4;                   // the board is 4 x 4 Fixed Cards
+constexpr int kCards = kBoardSide * kBoardSide;
 constexpr int kPictures = 54;
+constexpr int kMissesToLose = 8;                // one sad face each; the eighth loses
 
 // Bitmap ids of the pictures the rules put on the controls.
 constexpr int16_t kNoPicture = 0;   // the empty picture: a blank white card
@@ -22,9 +24,9 @@ constexpr int16_t kFirstFace = 501;
 constexpr int16_t kLastFace = 554;
 
 // Card k (1..16) lies in column (k - 1) mod 4 and row (k - 1) div 4.
-constexpr int CardColumn(int k) { return (k - 1) % 4; }
-constexpr int CardRow(int k) { return (k - 1) / 4; }
-constexpr int CardAt(int column, int row) { return 4 * row + column + 1; }
+constexpr int CardColumn(int k) { return (k - 1) % kBoardSide; }
+constexpr int CardRow(int k) { return (k - 1) / kBoardSide; }
+constexpr int CardAt(int column, int row) { return kBoardSide * row + column + 1; }
 
 // Card k carries the letter "a" + (k - 1).
 constexpr char CardLetter(int k) { return char('a' + (k - 1)); }
@@ -43,7 +45,7 @@ struct Control {
 
 struct GameState {
     // The rules' fields.
-    Indexed<Indexed<int16_t, 0, 3>, 0, 3> intBoard; // [column][row]: 0 face down, -1 face up
+    Indexed<Indexed<int16_t, 0, kBoardSide - 1>, 0, kBoardSide - 1> intBoard; // [column][row]: 0 face down, -1 face up
     Indexed<int16_t, 1, kCards> intCardPic;         // bitmap id dealt to each card
     Indexed<int16_t, 1, kPictures> intDeck;         // shuffle buffer of the deal
     int16_t intMasterPic = 0;                       // bitmap id last drawn
@@ -55,7 +57,7 @@ struct GameState {
     // What the window's controls show; the rules decide it, the window draws it.
     Indexed<Control, 1, kCards> picMat;             // the Fixed Cards
     Control picShow;                                // the Master Card
-    Indexed<bool, 0, 7> imgBad;                     // the sad faces, one per memory miss
+    Indexed<bool, 0, kMissesToLose - 1> imgBad;     // the sad faces, one per memory miss
     Control picMsg{kWinPanel, false, true};         // the result panel
     std::string lblMsg;                             // the miss count written on the win panel
     bool Timer1Enabled = false;                     // hides the result panel when it ticks

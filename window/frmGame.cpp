@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "GameAccessible.h"
+#include "Timing.h"
 #include "WindowMover.h"
 #include "WindowPause.h"
 #include "catalogue.h"
@@ -19,7 +20,6 @@ namespace {
 constexpr int kHandCursor = 101;
 constexpr int kModeReleased = 300;
 constexpr int kModePressed = 310;
-constexpr int kModePause = 100;
 } // namespace
 
 frmGame::frmGame(PauseHow pause, PlayHow play, std::unique_ptr<RandomSource> source)
@@ -105,7 +105,7 @@ void frmGame::imgAction_MouseUp(int index)
 {
     runRule([this, index] {
         PlayWave(Sound::sndClick);
-        Pause(kModePause);
+        Pause(Timing::kModeButtonHeld);
         imgAction[index]->setPictureId(kModeReleased + index);
         imgAction[index]->repaint();
         if (index == 0) {
@@ -156,7 +156,7 @@ void frmGame::showState()
         draw(picMat[i], state.picMat[i]);
     draw(picShow, state.picShow);
     draw(picMsg, state.picMsg);
-    for (int n = 0; n <= 7; ++n)
+    for (int n = 0; n < kMissesToLose; ++n)
         imgBad[n]->setVisible(state.imgBad[n]);
     txtHelp->setVisible(state.txtHelpVisible);
     lblMsg->setText(QString::fromStdString(state.lblMsg));

@@ -40,7 +40,7 @@ public:
     QPushButton *cmdPlay;
     PictureBox *imgLink, *imgExit, *imgMini;
     Indexed<PictureBox *, 0, 1> imgAction;
-    Indexed<PictureBox *, 0, 7> imgBad;
+    Indexed<PictureBox *, 0, mdlPicfunc::kMissesToLose - 1> imgBad;
 
     static const QString webAddress;
 

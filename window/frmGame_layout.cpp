@@ -3,6 +3,7 @@
 // the picture boxes, and an earlier-listed box lies above a later one.
 #include "GameAccessible.h"
 #include "KeyboardPlay.h"
+#include "Timing.h"
 #include "WindowMover.h"
 #include "catalogue.h"
 #include "frmGame.h"
@@ -14,9 +15,8 @@ namespace {
 constexpr QColor kYellow(255, 255, 0);
 constexpr QColor kPanelBack(192, 192, 255);
 constexpr QColor kCountColour(18, 42, 83);
-constexpr int kCardColumns[] = {3, 60, 117, 174};
-constexpr int kCardRows[] = {3, 59, 115, 171};
-constexpr int kResultShownMs = 5000;
+constexpr int kCardColumns[kBoardSide] = {3, 60, 117, 174};
+constexpr int kCardRows[kBoardSide] = {3, 59, 115, 171};
 
 PictureBox *image(PictureBox *parent, QRect place, const QString &tip = {})
 {
@@ -51,7 +51,7 @@ void frmGame::buildLayout()
     Picture1->setLayoutPicture(QStringLiteral("Picture1"));
     new WindowMover(Picture1, this);
 
-    for (int i = 0; i <= 7; ++i) {
+    for (int i = 0; i < kMissesToLose; ++i) {
         imgBad[i] = image(Picture1, {265, 282 - 30 * i, 37, 32});
         imgBad[i]->setLayoutPicture(QStringLiteral("imgBad"));
         imgBad[i]->hide();
@@ -68,7 +68,7 @@ void frmGame::buildLayout()
     cmdPlay->setFocusPolicy(Qt::NoFocus);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(kResultShownMs);
+    Timer1->setInterval(Timing::kResultShown);
     Timer1->setTimerType(Qt::PreciseTimer);
 
     Picture3 = new PictureBox(Picture1, Border::Single, kYellow);
