@@ -6,22 +6,23 @@
 
 #include "Indexed.h"
 #include "RandomSource.h"
+#include "ResourceIds.h"
 
 namespace mdlPicfunc {
 
-constexpr int kBoardSide = 4;                   // the board is 4 x 4 Fixed Cards
-constexpr int kCards = kBoardSide * kBoardSide;
-constexpr int kPictures = 54;
-constexpr int kMissesToLose = 8;                // one sad face each; the eighth loses
-
 // Bitmap ids of the pictures the rules put on the controls.
 constexpr int16_t kNoPicture = 0;   // the empty picture: a blank white card
-constexpr int16_t kFixedBack = 255;
-constexpr int16_t kMasterBack = 350;
-constexpr int16_t kLosePanel = 400;
-constexpr int16_t kWinPanel = 401;
-constexpr int16_t kFirstFace = 501;
-constexpr int16_t kLastFace = 554;
+using ResourceIds::kFirstFace;
+using ResourceIds::kFixedBack;
+using ResourceIds::kLastFace;
+using ResourceIds::kLosePanel;
+using ResourceIds::kMasterBack;
+using ResourceIds::kWinPanel;
+
+constexpr int kBoardSide = 4;                   // the board is 4 x 4 Fixed Cards
+constexpr int kCards = kBoardSide * kBoardSide;
+constexpr int kPictures = kLastFace - kFirstFace + 1;
+constexpr int kMissesToLose = 8;                // one sad face each; the eighth loses
 
 // Card k (1..16) lies in column (k - 1) mod 4 and row (k - 1) div 4.
 constexpr int CardColumn(int k) { return (k - 1) % kBoardSide; }
@@ -33,7 +34,7 @@ constexpr char CardLetter(int k) { return char('a' + (k - 1)); }
 constexpr int LetterCard(char letter) { return letter - 'a' + 1; }
 
 // Picture n (1..54) is bitmap n + 500.
-constexpr int16_t PictureBitmap(int n) { return int16_t(n + 500); }
+constexpr int16_t PictureBitmap(int n) { return int16_t(kFirstFace - 1 + n); }
 
 // What the window shows of one card-like control.
 struct Control {

@@ -1,12 +1,15 @@
 #pragma once
-// The embedded resources, fetched by numeric identifier and type. A resource
-// that is missing is a broken build, not a situation the game can recover
-// from: the fetch ends the program with a message naming it.
+// The embedded resources, fetched by numeric identifier and type; what each
+// id holds is listed in ResourceIds.h. A resource that is missing is a broken
+// build, not a situation the game can recover from: the fetch ends the
+// program with a message naming it.
 #include <QByteArray>
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
 #include <QString>
+
+#include "ResourceIds.h"
 
 namespace Catalogue {
 

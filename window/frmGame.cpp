@@ -13,14 +13,9 @@
 #include "mdlSound.h"
 
 using namespace mdlPicfunc;
+using namespace ResourceIds;
 
 const QString frmGame::webAddress = QStringLiteral("https://lumidex.example.org");
-
-namespace {
-constexpr int kHandCursor = 101;
-constexpr int kModeReleased = 300;
-constexpr int kModePressed = 310;
-} // namespace
 
 frmGame::frmGame(PauseHow pause, PlayHow play, std::unique_ptr<RandomSource> source)
     : random(source ? std::move(source) : std::make_unique<ClockRandom>()),

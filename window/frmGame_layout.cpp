@@ -38,7 +38,7 @@ QFont sansPixels(int px)
 void frmGame::buildLayout()
 {
     setWindowTitle(QStringLiteral("Lumidex"));
-    setWindowIcon(Catalogue::LoadResIcon(30001, devicePixelRatioF()));
+    setWindowIcon(Catalogue::LoadResIcon(ResourceIds::kIcon, devicePixelRatioF()));
     QPalette back = palette();
     back.setColor(QPalette::Window, kYellow);
     setPalette(back);
@@ -48,12 +48,12 @@ void frmGame::buildLayout()
 
     Picture1 = new PictureBox(this, Border::None, palette().color(QPalette::Base));
     Picture1->setGeometry(0, 0, 323, 407);
-    Picture1->setLayoutPicture(QStringLiteral("Picture1"));
+    Picture1->setLayoutPicture(ResourceIds::kWindowFace);
     new WindowMover(Picture1, this);
 
     for (int i = 0; i < kMissesToLose; ++i) {
         imgBad[i] = image(Picture1, {265, 282 - 30 * i, 37, 32});
-        imgBad[i]->setLayoutPicture(QStringLiteral("imgBad"));
+        imgBad[i]->setLayoutPicture(ResourceIds::kSadFace);
         imgBad[i]->hide();
     }
     imgMini = image(Picture1, {2, 2, 23, 23}, QStringLiteral("Minimize"));

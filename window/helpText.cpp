@@ -3,11 +3,10 @@
 #include <QMessageBox>
 #include <QTextStream>
 
+#include "ResourceIds.h"
 #include "mdlResFiles.h"
 
 namespace {
-
-constexpr int kInstructions = 107;
 
 void ShowFailure(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
@@ -32,7 +31,7 @@ std::optional<QString> LoadHelpText(QWidget *messageParent)
         ShowFailure(messageParent, icon, text);
         return std::nullopt;
     };
-    if (mdlResFiles::SaveResItem(kInstructions, QStringLiteral("TEXT"), *file) != QFileDevice::NoError)
+    if (mdlResFiles::SaveResItem(ResourceIds::kInstructions, QStringLiteral("TEXT"), *file) != QFileDevice::NoError)
         return fail(QMessageBox::Critical, QStringLiteral("Unable to save resource item to disk!"));
 
     QString text, line;

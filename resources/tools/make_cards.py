@@ -14,6 +14,7 @@ import sys
 
 from PIL import Image, ImageChops
 
+import ids
 from dib import write_dib
 
 ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "art")
@@ -145,6 +146,8 @@ def card_face(relative, background):
 
 
 def main():
+    if [card[0] for card in CARDS] != list(range(ids.kFirstFace, ids.kLastFace + 1)):
+        sys.exit(f"CARDS must list bitmaps {ids.kFirstFace} to {ids.kLastFace} in order")
     out = os.path.join(sys.argv[1], "bitmap")
     os.makedirs(out, exist_ok=True)
     for bitmap_id, relative, background in CARDS:

@@ -12,6 +12,8 @@ import os
 import struct
 import sys
 
+import ids
+
 LOW_RATE = 22050   # the 8-bit mono sounds
 HIGH_RATE = 44100  # the stereo match chime
 
@@ -261,12 +263,12 @@ def match_chime_image():
 # id -> (the file image, its size in the catalogue)
 def sounds():
     return {
-        102: (mono8(flip(924), fmt_with_cb_size=False, with_fact=True), 980),
-        103: (mono8(jingle(42378), fmt_with_cb_size=True, with_fact=True), 42436),
-        104: (mono8(tick(1344), fmt_with_cb_size=False, with_fact=False), 1388),
-        105: (match_chime_image(), 88612),
-        106: (mono8(buzz(5385), fmt_with_cb_size=True, with_fact=False), 5432),
-        108: (mono8(blip(4620), fmt_with_cb_size=False, with_fact=False), 4664),
+        ids.kFlipWave: (mono8(flip(924), fmt_with_cb_size=False, with_fact=True), 980),
+        ids.kWinWave: (mono8(jingle(42378), fmt_with_cb_size=True, with_fact=True), 42436),
+        ids.kClickWave: (mono8(tick(1344), fmt_with_cb_size=False, with_fact=False), 1388),
+        ids.kMatchWave: (match_chime_image(), 88612),
+        ids.kRefuseWave: (mono8(buzz(5385), fmt_with_cb_size=True, with_fact=False), 5432),
+        ids.kSpareWave: (mono8(blip(4620), fmt_with_cb_size=False, with_fact=False), 4664),
     }
 
 

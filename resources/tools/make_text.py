@@ -8,6 +8,8 @@ Usage: /usr/bin/python3 make_text.py OUTDIR
 import os
 import sys
 
+import ids
+
 LINES = [
     "",
     "Lumidex - Game Instructions",
@@ -52,10 +54,10 @@ def help_text() -> bytes:
 def main(outdir):
     text = help_text()
     if len(text) != SIZE:
-        sys.exit(f"TEXT 107: {len(text)} bytes, the catalogue says {SIZE}")
+        sys.exit(f"TEXT {ids.kInstructions}: {len(text)} bytes, the catalogue says {SIZE}")
     folder = os.path.join(outdir, "text")
     os.makedirs(folder, exist_ok=True)
-    with open(os.path.join(folder, "107.txt"), "wb") as f:
+    with open(os.path.join(folder, f"{ids.kInstructions}.txt"), "wb") as f:
         f.write(text)
 
 

@@ -22,6 +22,7 @@ import sys
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import ids  # noqa: E402
 from dib import write_dib  # noqa: E402
 
 ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "art", "ui")
@@ -737,11 +738,12 @@ def icon_bytes(image):
 
 # ---------------------------------------------------------------- output
 
-EXPECTED_BYTES = {"bitmap/255.dib": 8000, "bitmap/350.dib": 8000,
-                  "bitmap/300.dib": 6436, "bitmap/310.dib": 6436,
-                  "bitmap/301.dib": 6248, "bitmap/311.dib": 6248,
-                  "bitmap/400.dib": 148556, "bitmap/401.dib": 148556,
-                  "cursor/101.cur": 308, "icon/30001.dib": 2216}
+PLAY, HELP = 0, 1  # mode button indices
+EXPECTED_BYTES = {f"bitmap/{ids.kFixedBack}.dib": 8000, f"bitmap/{ids.kMasterBack}.dib": 8000,
+                  f"bitmap/{ids.kModeReleased + PLAY}.dib": 6436, f"bitmap/{ids.kModePressed + PLAY}.dib": 6436,
+                  f"bitmap/{ids.kModeReleased + HELP}.dib": 6248, f"bitmap/{ids.kModePressed + HELP}.dib": 6248,
+                  f"bitmap/{ids.kLosePanel}.dib": 148556, f"bitmap/{ids.kWinPanel}.dib": 148556,
+                  f"cursor/{ids.kHandCursor}.cur": 308, f"icon/{ids.kIcon}.dib": 2216}
 
 
 def pictures(k):
@@ -755,16 +757,16 @@ def pictures(k):
     play, help_ = ground(PLAY_AT, (45, 47)), ground(HELP_AT, (43, 47))
     marker = ground((MARKER_X, MARKER_TOP), MARKER_SIZE)
     return {
-        "bitmap/255": card_back((30, 80, 200), (10, 28, 90), (170, 200, 255), k),
-        "bitmap/350": card_back((206, 32, 40), (96, 6, 14), (255, 190, 180), k),
-        "bitmap/300": mode_button(play, play_glyph, False, k),
-        "bitmap/310": mode_button(play, play_glyph, True, k),
-        "bitmap/301": mode_button(help_, help_glyph, False, k),
-        "bitmap/311": mode_button(help_, help_glyph, True, k),
-        "bitmap/400": lose_panel(k),
-        "bitmap/401": win_panel(k),
-        "layout/Picture1": window_face(texture, k),
-        "layout/imgBad": sad_face(marker, (18.5, 15.5), 13.5, k),
+        f"bitmap/{ids.kFixedBack}": card_back((30, 80, 200), (10, 28, 90), (170, 200, 255), k),
+        f"bitmap/{ids.kMasterBack}": card_back((206, 32, 40), (96, 6, 14), (255, 190, 180), k),
+        f"bitmap/{ids.kModeReleased + PLAY}": mode_button(play, play_glyph, False, k),
+        f"bitmap/{ids.kModePressed + PLAY}": mode_button(play, play_glyph, True, k),
+        f"bitmap/{ids.kModeReleased + HELP}": mode_button(help_, help_glyph, False, k),
+        f"bitmap/{ids.kModePressed + HELP}": mode_button(help_, help_glyph, True, k),
+        f"bitmap/{ids.kLosePanel}": lose_panel(k),
+        f"bitmap/{ids.kWinPanel}": win_panel(k),
+        f"layout/{ids.kWindowFace}": window_face(texture, k),
+        f"layout/{ids.kSadFace}": sad_face(marker, (18.5, 15.5), 13.5, k),
     }
 
 
@@ -776,12 +778,12 @@ def main(outdir):
     for path, image in pictures(2).items():
         image.save(os.path.join(outdir, path + "@2x.png"))
     art = cursor_art()
-    with open(os.path.join(outdir, "cursor/101.cur"), "wb") as f:
+    with open(os.path.join(outdir, f"cursor/{ids.kHandCursor}.cur"), "wb") as f:
         f.write(cursor_bytes(art))
-    cursor_picture(doubled(art)).save(os.path.join(outdir, "cursor/101@2x.png"))
-    with open(os.path.join(outdir, "icon/30001.dib"), "wb") as f:
+    cursor_picture(doubled(art)).save(os.path.join(outdir, f"cursor/{ids.kHandCursor}@2x.png"))
+    with open(os.path.join(outdir, f"icon/{ids.kIcon}.dib"), "wb") as f:
         f.write(icon_bytes(icon(32)))
-    icon(64).save(os.path.join(outdir, "icon/30001@2x.png"))
+    icon(64).save(os.path.join(outdir, f"icon/{ids.kIcon}@2x.png"))
     for size in ICON_SIZES:
         folder = os.path.join(outdir, "icon", "hicolor", f"{size}x{size}")
         os.makedirs(folder, exist_ok=True)
