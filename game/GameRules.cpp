@@ -24,7 +24,7 @@ void GameRules::cmdPlay_Click()
     s.picShow.enabled = true;
     s.picMsg.visible = false;
     for (auto &seen : s.intSeen)
-        seen = 0;
+        seen = kNeverShown;
     for (auto &card : s.picMat)
         card.picture = kNoPicture;
     s.strFaceDown = "abcdefghijklmnop";
@@ -34,7 +34,7 @@ void GameRules::cmdPlay_Click()
     for (int i = 1; i <= kCards; ++i) {
         s.picMat[i].enabled = true;
         s.picMat[i].picture = kFixedBack;
-        s.intBoard[CardColumn(i)][CardRow(i)] = 0;
+        s.intBoard[CardColumn(i)][CardRow(i)] = kFaceDown;
         s.picMat[i].visible = true;
         outside.PlayWave(Sound::sndClick);
         outside.Pause(kDealStep);
@@ -70,7 +70,7 @@ void GameRules::picMat_Click(int k)
 {
     random.Randomize();
     const int c = CardColumn(k), r = CardRow(k);
-    if (s.intBoard[c][r] != 0 || s.blnAwaitMaster) {
+    if (s.intBoard[c][r] != kFaceDown || s.blnAwaitMaster) {
         outside.PlayWave(Sound::sndRefuse);
         return;
     }
@@ -80,17 +80,17 @@ void GameRules::picMat_Click(int k)
         outside.PlayWave(Sound::sndMatch);
         outside.Pause(kPickShown);
         s.strFaceDown.erase(s.strFaceDown.find(CardLetter(k)), 1);
-        s.intBoard[c][r] = -1;
+        s.intBoard[c][r] = kFaceUp;
         CheckWin(c, r);
     } else {
         const int16_t q = s.intCardPic[k], m = s.intMasterPic;
-        if (s.intSeen[q] == 0)
-            s.intSeen[q] = 1;
-        if (s.intSeen[m] == 1)
-            s.intSeen[m] = 2;
+        if (s.intSeen[q] == kNeverShown)
+            s.intSeen[q] = kShownOnce;
+        if (s.intSeen[m] == kShownOnce)
+            s.intSeen[m] = kCostAMiss;
         // The Master Card's picture was shown on its own card before: the
         // player should have remembered where it lies.
-        if (s.intSeen[m] == 2) {
+        if (s.intSeen[m] == kCostAMiss) {
             ++s.bytMisses;
             s.imgBad[s.bytMisses - 1] = true;
             if (s.bytMisses == kMissesToLose)
@@ -110,14 +110,14 @@ void GameRules::CheckWin(int x, int y)
 {
     int count = 0;
     for (int i = 0; i < kBoardSide; ++i)
-        count += s.intBoard[i][y] == -1;
+        count += s.intBoard[i][y] == kFaceUp;
     if (count == kBoardSide) {
         BlinkLine(CardAt(0, y), 1);
         return;
     }
     count = 0;
     for (int i = 0; i < kBoardSide; ++i)
-        count += s.intBoard[x][i] == -1;
+        count += s.intBoard[x][i] == kFaceUp;
     if (count == kBoardSide)
         BlinkLine(CardAt(x, 0), kBoardSide);
 }

@@ -29,6 +29,15 @@ constexpr int CardColumn(int k) { return (k - 1) % kBoardSide; }
 constexpr int CardRow(int k) { return (k - 1) / kBoardSide; }
 constexpr int CardAt(int column, int row) { return kBoardSide * row + column + 1; }
 
+// The values of intBoard.
+constexpr int16_t kFaceDown = 0;
+constexpr int16_t kFaceUp = -1;     // matched: face up for the rest of the game
+
+// The values of intSeen: what the player has been shown of a picture.
+constexpr int16_t kNeverShown = 0;  // not on its Fixed Card
+constexpr int16_t kShownOnce = 1;   // on its Fixed Card, turned up by a wrong pick
+constexpr int16_t kCostAMiss = 2;   // a memory miss has been recorded for it
+
 // Card k carries the letter "a" + (k - 1).
 constexpr char CardLetter(int k) { return char('a' + (k - 1)); }
 constexpr int LetterCard(char letter) { return letter - 'a' + 1; }
@@ -46,13 +55,13 @@ struct Control {
 
 struct GameState {
     // The rules' fields.
-    Indexed<Indexed<int16_t, 0, kBoardSide - 1>, 0, kBoardSide - 1> intBoard; // [column][row]: 0 face down, -1 face up
+    Indexed<Indexed<int16_t, 0, kBoardSide - 1>, 0, kBoardSide - 1> intBoard; // [column][row]: kFaceDown, kFaceUp
     Indexed<int16_t, 1, kCards> intCardPic;         // bitmap id dealt to each card
     Indexed<int16_t, 1, kPictures> intDeck;         // shuffle buffer of the deal
     int16_t intMasterPic = 0;                       // bitmap id last drawn
     std::string strFaceDown;                        // letters of the face-down cards
-    Indexed<int16_t, kFirstFace, kLastFace> intSeen; // 0 never shown, 1 shown by a wrong pick, 2 cost a miss
-    uint8_t bytMisses = 0;
+    Indexed<int16_t, kFirstFace, kLastFace> intSeen; // by picture: kNeverShown, kShownOnce, kCostAMiss
+    uint8_t bytMisses = 0;                          // memory misses in this game
     bool blnAwaitMaster = false;                    // true: the next legal click is on the Master Card
 
     // What the window's controls show; the rules decide it, the window draws it.

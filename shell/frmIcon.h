@@ -13,8 +13,8 @@ public:
     explicit frmIcon(QWidget *parent = nullptr);
 
     // The controls, named as the layout names them.
-    QLabel *Label1, *Label2, *Label3, *Label4;
-    QPushButton *Command1;
+    QLabel *Label1, *Label2, *Label3, *Label4; // the notice's four lines, top to bottom
+    QPushButton *Command1;                      // the OK button
 
 private:
     void Command1_Click();

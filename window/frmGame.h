@@ -26,21 +26,27 @@ public:
     explicit frmGame(PauseHow pause = {}, PlayHow play = {}, std::unique_ptr<RandomSource> random = {});
     ~frmGame() override;
 
-    // The native window; asking for it first loads and sets up the window.
+    // The native window. The first call loads the window: it sets up the
+    // controls and deals the first game, unseen.
     WId hWnd();
 
     const mdlPicfunc::GameState &game() const { return state; }
 
     // The controls, named as the layout names them.
-    PictureBox *Picture1, *picMsg, *picShow, *Picture3;
-    QLabel *lblMsg;
-    QPlainTextEdit *txtHelp;
-    Indexed<PictureBox *, 1, mdlPicfunc::kCards> picMat;
-    QTimer *Timer1;
-    QPushButton *cmdPlay;
-    PictureBox *imgLink, *imgExit, *imgMini;
-    Indexed<PictureBox *, 0, 1> imgAction;
-    Indexed<PictureBox *, 0, mdlPicfunc::kMissesToLose - 1> imgBad;
+    PictureBox *Picture1;  // the window face, which holds everything else; dragging it moves the window
+    PictureBox *picMsg;    // the result panel: won or lost, shown for a while at the end of a game
+    QLabel *lblMsg;        // the miss count written on the win panel
+    PictureBox *picShow;   // the Master Card
+    PictureBox *Picture3;  // the board, which holds the help panel and the Fixed Cards
+    QPlainTextEdit *txtHelp;                              // the help panel, over the Fixed Cards
+    Indexed<PictureBox *, 1, mdlPicfunc::kCards> picMat;  // the Fixed Cards, 1 to 16
+    QTimer *Timer1;        // the result timer: hides the result panel
+    QPushButton *cmdPlay;  // the deal's button, out of sight below the face: never pressed
+    PictureBox *imgLink;   // click area over the web logo: opens the web page
+    PictureBox *imgExit;   // click area over the x: ends the program
+    PictureBox *imgMini;   // click area over the minus: minimises the window
+    Indexed<PictureBox *, 0, 1> imgAction;                          // the mode buttons: 0 play, 1 help
+    Indexed<PictureBox *, 0, mdlPicfunc::kMissesToLose - 1> imgBad; // the sad faces, 0 lowest
 
     static const QString webAddress;
 
@@ -72,7 +78,7 @@ private:
     GameRules rules;
     PauseHow pauseHow;
     PlayHow playHow;
-    bool loaded = false;
-    int ruleDepth = 0;
-    bool tickDue = false;
+    bool loaded = false;   // Form_Load has run
+    int ruleDepth = 0;     // rules running now; while any is, input and the result timer wait
+    bool tickDue = false;  // the result timer came due during a rule
 };

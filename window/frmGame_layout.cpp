@@ -44,6 +44,10 @@ void frmGame::buildLayout()
     setPalette(back);
     setAutoFillBackground(true);
     setFont(sansPixels(11));
+    // Three sizes: the stored window's inside (309 x 395), the face panel
+    // filling it and more (323 x 407, as stored), and the 302 x 390 of the
+    // face picture, to which the outline (mdlRegion) cuts the window. Only
+    // the last is ever seen; whatever lies below or right of it is hidden.
     resize(309, 395);
 
     Picture1 = new PictureBox(this, Border::None, palette().color(QPalette::Base));
@@ -62,6 +66,8 @@ void frmGame::buildLayout()
     imgAction[1] = image(Picture1, {218, 312, 51, 45}, QStringLiteral("Information"));
     imgLink = image(Picture1, {242, 362, 59, 23}, webAddress);
 
+    // The deal's button lies below the face, so no one sees or clicks it:
+    // set-up and the play button run its handler themselves.
     cmdPlay = new QPushButton(QStringLiteral("play"), Picture1);
     cmdPlay->setGeometry(192, 396, 41, 19);
     // Out of sight and never pressed: with the focus, Space would deal a game.
@@ -96,6 +102,8 @@ void frmGame::buildLayout()
     picShow->setGeometry(28, 312, 55, 55);
     picShow->setPictureId(kMasterBack);
 
+    // The result panel is stored below the face, out of the way; set-up
+    // moves it over the board, where the end of a game shows it.
     picMsg = new PictureBox(Picture1, Border::Single, kPanelBack);
     picMsg->setGeometry(48, 402, 225, 223);
     picMsg->setPictureId(kWinPanel);
