@@ -10,6 +10,10 @@ public:
     // and returns at once.
     virtual void PlayWave(Sound sound) = 0;
     // Brings the screen up to date with the game state, then holds the game
-    // for ms milliseconds; clicks made meanwhile wait until the rule is done.
+    // for ms milliseconds. Meanwhile the screen keeps showing that state and
+    // the sound plays on, and nothing else of the rules runs: clicks and keys
+    // wait and come afterwards, in order, against the state the rule left;
+    // the result timer's tick waits until the rule is done; so does a request
+    // to close the window or to quit, which is then carried out.
     virtual void Pause(int ms) = 0;
 };

@@ -1,6 +1,11 @@
 #pragma once
 // Holds the game for ms milliseconds while the window keeps repainting and
-// sounds keep playing; clicks made meanwhile wait and arrive afterwards.
+// sounds keep playing. Only input is held back here: clicks, keys and wheel
+// turns wait and arrive afterwards, in order. Everything else the window
+// system sends is handled during the pause, so frmGame itself holds what must
+// not run inside a rule: the result timer's tick, and a close of the window
+// (the window system's, or the one a quit request makes), which it carries
+// out once the rule is done.
 // The pauses of one rule are counted from the rule's start, each from where
 // the one before was due to end, so the drawing and sound requests between
 // them do not add up: a deal takes 1.6 s, not 16 times a little over 100 ms.

@@ -1,5 +1,6 @@
 #include "frmGame.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
@@ -86,6 +87,23 @@ void frmGame::runRule(const std::function<void()> &rule)
         if (state.Timer1Enabled)
             Timer1_Timer();
     }
+    if (!ruleDepth && closeDue) {
+        closeDue = false;
+        close();
+    }
+}
+
+void frmGame::closeEvent(QCloseEvent *event)
+{
+    // A rule runs to its end before the window goes. A quit closes every
+    // window first and gives up when one refuses; closing this one, the
+    // last, then ends the program.
+    if (ruleDepth) {
+        closeDue = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 // ---- mode buttons and help ----------------------------------------------

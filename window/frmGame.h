@@ -63,9 +63,10 @@ private:
     void imgLink_Click();
     void FillHelpText();
 
-    // Runs a rule and then shows what it left; a result-timer tick that
-    // comes due while a rule pauses waits until the rule is done.
+    // Runs a rule and then shows what it left; a result-timer tick or a
+    // close that comes due while a rule pauses waits until the rule is done.
     void runRule(const std::function<void()> &rule);
+    void closeEvent(QCloseEvent *event) override;
     void showState();
 
     void PlayWave(Sound sound) override;
@@ -81,4 +82,5 @@ private:
     bool loaded = false;   // Form_Load has run
     int ruleDepth = 0;     // rules running now; while any is, input and the result timer wait
     bool tickDue = false;  // the result timer came due during a rule
+    bool closeDue = false; // the window was to close during a rule
 };

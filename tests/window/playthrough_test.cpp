@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <QWindow>
+
 #include "WindowRig.h"
 
 using namespace mdlPicfunc;
@@ -105,6 +107,21 @@ private slots:
         QCOMPARE(atSound.size(), 21);
         QCOMPARE(atSound[18][2], int(pictures[3]));
         QCOMPARE(atSound[20][5], int(pictures[6]));
+    }
+
+    void aCloseDuringARuleWaitsForItsEnd()
+    {
+        WindowRig rig;
+        rig.load();
+        QList<bool> shownAtPause;
+        rig.onPause = [&](int) {
+            rig.form.windowHandle()->close(); // as the window system asks
+            shownAtPause << rig.form.isVisible();
+        };
+        rig.click(rig.form.imgAction[0]); // the button's pause, then the deal's 16
+        QCOMPARE(shownAtPause, QList<bool>(17, true));
+        QVERIFY(!rig.form.isVisible());
+        QCOMPARE(brokenInvariant(rig.form.game()), std::string());
     }
 
     void winningLines_data()
