@@ -1,6 +1,6 @@
 #include "WaveImage.h"
 
-#include <QtEndian>
+#include "LittleEndian.h"
 
 namespace {
 
@@ -9,8 +9,8 @@ constexpr qsizetype chunkHeaderSize = 8; // id, size
 constexpr qsizetype pcmFormatSize = 16;
 constexpr quint16 pcmTag = 1;
 
-quint16 u16(const char *at) { return qFromLittleEndian<quint16>(at); }
-quint32 u32(const char *at) { return qFromLittleEndian<quint32>(at); }
+using LittleEndian::u16;
+using LittleEndian::u32;
 
 QAudioFormat pcmFormat(const char *fmt)
 {

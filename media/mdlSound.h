@@ -1,6 +1,6 @@
 #pragma once
 // The game's six sound slots and the one player they go through.
-#include "../game/Sound.h"
+#include "Sound.h"
 
 #include <QByteArray>
 

@@ -5,8 +5,13 @@
 #include <QGuiApplication>
 #include <QtEndian>
 
+#include "LittleEndian.h"
+
 namespace Catalogue {
 namespace {
+
+using LittleEndian::u16;
+using LittleEndian::u32;
 
 QByteArray load(const QString &path)
 {
@@ -26,9 +31,6 @@ QImage twin(const QString &path)
     image.setDevicePixelRatio(2);
     return image;
 }
-
-quint32 u32(const QByteArray &b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-quint16 u16(const QByteArray &b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
 
 } // namespace
 

@@ -5,24 +5,18 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
+#include "GameFont.h"
 
-// The layout was made for an 18 px and a 13 px sans serif. DejaVu Sans at
-// those sizes, in its semi-condensed face for the lines of text, gives them
-// about the widths they were laid out for; its normal face would run the
-// two longest lines past the window's right edge.
-QFont NoticeFont(int pixels, QFont::Stretch stretch = QFont::Unstretched)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setStretch(stretch);
-    return font;
-}
+namespace {
 
 QLabel *PlaceLabel(QWidget *parent, const QString &caption, int left, int top)
 {
+    // The layout was made for an 18 px and a 13 px sans serif. The game's
+    // face at those sizes, semi-condensed for the lines of text, gives them
+    // about the widths they were laid out for; its normal width would run
+    // the two longest lines past the window's right edge.
     auto *label = new QLabel(caption, parent);
-    label->setFont(NoticeFont(18, QFont::SemiCondensed));
+    label->setFont(GameFont(18, QFont::SemiCondensed));
     label->move(left, top);
     label->adjustSize(); // sized to fit its caption
     return label;
@@ -55,7 +49,7 @@ frmIcon::frmIcon(QWidget *parent)
     Label4 = PlaceLabel(this, QStringLiteral("in the Windows Setting System"), 73, 110);
 
     Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setFont(NoticeFont(13));
+    Command1->setFont(GameFont(13));
     Command1->setGeometry(162, 152, 81, 25);
     Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &frmIcon::Command1_Click);

@@ -2,6 +2,7 @@
 // pixels. Siblings are created bottom first: pictureless images lie beneath
 // the picture boxes, and an earlier-listed box lies above a later one.
 #include "GameAccessible.h"
+#include "GameFont.h"
 #include "KeyboardPlay.h"
 #include "Timing.h"
 #include "WindowMover.h"
@@ -26,13 +27,6 @@ PictureBox *image(PictureBox *parent, QRect place, const QString &tip = {})
     box->setToolTip(tip);
     return box;
 }
-
-QFont sansPixels(int px)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(px);
-    return font;
-}
 } // namespace
 
 void frmGame::buildLayout()
@@ -43,7 +37,7 @@ void frmGame::buildLayout()
     back.setColor(QPalette::Window, kYellow);
     setPalette(back);
     setAutoFillBackground(true);
-    setFont(sansPixels(11));
+    setFont(GameFont(11));
     // Three sizes: the stored window's inside (309 x 395), the face panel
     // filling it and more (323 x 407, as stored), and the 302 x 390 of the
     // face picture, to which the outline (mdlRegion) cuts the window. Only
@@ -91,9 +85,7 @@ void frmGame::buildLayout()
     txtHelp->setReadOnly(true);
     // The instructions keep their own line breaks; a narrower face lets the
     // longest of their lines fit the panel instead of wrapping.
-    QFont helpFont = sansPixels(10);
-    helpFont.setStretch(QFont::SemiCondensed);
-    txtHelp->setFont(helpFont);
+    txtHelp->setFont(GameFont(10, QFont::SemiCondensed));
     txtHelp->document()->setDocumentMargin(2);
     txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtHelp->setAttribute(Qt::WA_NoMousePropagation);
@@ -111,7 +103,7 @@ void frmGame::buildLayout()
     lblMsg = new QLabel(QStringLiteral("8"), picMsg);
     lblMsg->setGeometry(0, 0, 14, 24);
     picMsg->place(lblMsg, 186, 104);
-    lblMsg->setFont(sansPixels(18));
+    lblMsg->setFont(GameFont(18));
     QPalette ink = lblMsg->palette();
     ink.setColor(QPalette::WindowText, kCountColour);
     lblMsg->setPalette(ink);

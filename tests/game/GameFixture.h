@@ -56,6 +56,11 @@ public:
         script.pop_front();
         return r;
     }
+    // Scripts the next draw to pick card k among the face-down cards.
+    void willDraw(const std::string &faceDown, int k)
+    {
+        script.push_back((double(faceDown.find(mdlPicfunc::CardLetter(k))) + 0.5) / double(faceDown.size()));
+    }
     std::deque<double> script;
     int reseeds = 0;
 
@@ -82,8 +87,7 @@ struct Game {
     // Draws the picture of card k on the Master Card.
     void draw(int k)
     {
-        const auto at = state.strFaceDown.find(mdlPicfunc::CardLetter(k));
-        random.script.push_back((double(at) + 0.5) / double(state.strFaceDown.size()));
+        random.willDraw(state.strFaceDown, k);
         rules.picShow_Click();
     }
 

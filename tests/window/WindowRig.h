@@ -37,8 +37,7 @@ struct WindowRig {
     // Draws the picture of card k, then clicks the Master Card.
     void draw(int k)
     {
-        const std::string &faceDown = form.game().strFaceDown;
-        random->script.push_back((double(faceDown.find(mdlPicfunc::CardLetter(k))) + 0.5) / double(faceDown.size()));
+        random->willDraw(form.game().strFaceDown, k);
         click(form.picShow);
     }
 
