@@ -80,7 +80,7 @@ private:
     PauseHow pauseHow;
     PlayHow playHow;
     bool loaded = false;   // Form_Load has run
-    int ruleDepth = 0;     // rules running now; while any is, input and the result timer wait
+    int ruleDepth = 0;     // rules running now; the result timer and a close wait for them
     bool tickDue = false;  // the result timer came due during a rule
     bool closeDue = false; // the window was to close during a rule
 };
