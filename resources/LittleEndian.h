@@ -8,7 +8,14 @@ namespace LittleEndian {
 
 inline quint16 u16(const char *at) { return qFromLittleEndian<quint16>(at); }
 inline quint32 u32(const char *at) { return qFromLittleEndian<quint32>(at); }
-inline quint16 u16(const QByteArray &bytes, qsizetype at) { return u16(bytes.constData() + at); }
-inline quint32 u32(const QByteArray &bytes, qsizetype at) { return u32(bytes.constData() + at); }
+// From a byte array: 0 where the bytes end before the number does.
+inline quint16 u16(const QByteArray &bytes, qsizetype at)
+{
+    return at >= 0 && at + 2 <= bytes.size() ? u16(bytes.constData() + at) : 0;
+}
+inline quint32 u32(const QByteArray &bytes, qsizetype at)
+{
+    return at >= 0 && at + 4 <= bytes.size() ? u32(bytes.constData() + at) : 0;
+}
 
 } // namespace LittleEndian

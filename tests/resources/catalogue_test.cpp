@@ -1,16 +1,16 @@
 #include <QtTest>
 
 #include <QFile>
-#include <QtEndian>
 
+#include "LittleEndian.h"
 #include "catalogue.h"
 
 using namespace Catalogue;
 
 namespace {
 
-quint32 u32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-quint16 u16(const QByteArray &b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+using LittleEndian::u16;
+using LittleEndian::u32;
 
 // Fields of a stored BITMAPINFOHEADER.
 int dibWidth(const QByteArray &dib) { return int(u32(dib, 4)); }
