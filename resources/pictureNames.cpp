@@ -2,9 +2,10 @@
 
 #include <array>
 
+#include "ResourceIds.h"
+
 namespace {
-constexpr int kFirstFace = 501;
-constexpr std::array<const char *, 54> kNames{
+constexpr std::array<const char *, ResourceIds::kLastFace - ResourceIds::kFirstFace + 1> kNames{
     "coffee jug", "minibus", "carrot", "dragonfly", "leafy greens", "chocolate ice lolly",
     "bird on a branch", "rooster", "alarm clock", "hot pepper", "croissant", "bitten apple",
     "ring biscuit", "cup of tea", "sushi", "soda can", "ear of corn", "teacup",
@@ -19,6 +20,6 @@ constexpr std::array<const char *, 54> kNames{
 
 QString PictureName(int id)
 {
-    const int n = id - kFirstFace;
+    const int n = id - ResourceIds::kFirstFace;
     return n >= 0 && n < int(kNames.size()) ? QString::fromLatin1(kNames[std::size_t(n)]) : QString();
 }
