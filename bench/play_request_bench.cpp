@@ -1,14 +1,12 @@
 // Times what a play request costs the UI thread: mdlSound::PlayWave for each
 // slot in turn, with the event loop running between requests as in the game.
-// Whether a sound server is reachable decides the condition printed. Prints
-// rows of the benchmark table.
+// The label names the sound server the requests went to. Prints rows of the
+// benchmark table.
 //
-//   lumidex_play_request_bench [--requests N]
-#include <QAudioDevice>
+//   lumidex_play_request_bench [--requests N] [--label TEXT]
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QMediaDevices>
 #include <QTimer>
 
 #include <algorithm>
@@ -24,6 +22,7 @@ namespace {
 
 constexpr int kSlots = int(Sound::sndSpare) + 1;
 constexpr int kGapMs = 30; // about the quickest a player clicks
+constexpr double kTargetMs = 0.05;
 
 void runEventLoopFor(int ms)
 {
@@ -46,16 +45,17 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     int requests = 120;
-    for (int i = 1; i + 1 < argc; ++i)
+    std::string condition = "no sound server";
+    for (int i = 1; i + 1 < argc; ++i) {
         if (std::string(argv[i]) == "--requests")
             requests = std::max(2, std::atoi(argv[i + 1]));
+        if (std::string(argv[i]) == "--label")
+            condition = argv[i + 1];
+    }
 
     mdlSound::LoadWaves();
-    // As in the game, the first request is the first to look for a sound device.
+    // As in the game, the first request comes while the player still connects.
     const double first = timedPlay(Sound(0));
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    const std::string condition =
-        device.isNull() ? "no sound server" : "sound server, output \"" + device.description().toStdString() + "\"";
     std::vector<double> later;
     for (int i = 1; i < requests; ++i) {
         runEventLoopFor(kGapMs);
@@ -65,11 +65,12 @@ int main(int argc, char **argv)
 
     std::sort(later.begin(), later.end());
     const double p99 = later[std::size_t(std::ceil(double(later.size()) * 0.99)) - 1];
-    table::row("Play request on the UI thread, first", condition, table::ms(first, 3), "", "< 1 ms",
-               table::met(first < 1));
+    const std::string target = "< " + table::ms(kTargetMs, 2);
+    table::row("Play request on the UI thread, first", condition, table::ms(first, 3), "", target,
+               table::met(first < kTargetMs));
     table::row("Play request on the UI thread, later", condition + ", " + table::count(int(later.size()), "request"),
                table::ms(table::median(later), 3) + " median",
-               "99th percentile " + table::ms(p99, 3) + ", max " + table::ms(later.back(), 3), "< 1 ms",
-               table::met(p99 < 1));
+               "99th percentile " + table::ms(p99, 3) + ", max " + table::ms(later.back(), 3), target,
+               table::met(p99 < kTargetMs));
     return 0;
 }

@@ -12,22 +12,14 @@ constexpr quint16 pcmTag = 1;
 using LittleEndian::u16;
 using LittleEndian::u32;
 
-QAudioFormat pcmFormat(const char *fmt)
+WaveFormat pcmFormat(const char *fmt)
 {
     const quint16 tag = u16(fmt), channels = u16(fmt + 2), bits = u16(fmt + 14);
     const quint32 rate = u32(fmt + 4);
-    QAudioFormat format;
-    if (tag != pcmTag || channels < 1 || channels > 2 || rate == 0 || rate > 192000)
-        return format;
-    if (bits == 8)
-        format.setSampleFormat(QAudioFormat::UInt8);
-    else if (bits == 16)
-        format.setSampleFormat(QAudioFormat::Int16);
-    else
-        return format;
-    format.setChannelCount(channels);
-    format.setSampleRate(int(rate));
-    return format;
+    if (tag != pcmTag || channels < 1 || channels > 2 || rate == 0 || rate > 192000
+        || (bits != 8 && bits != 16))
+        return {};
+    return {channels, int(rate), bits};
 }
 
 } // namespace
@@ -41,7 +33,7 @@ WaveSound parseWave(const QByteArray &image)
     // Bytes after the RIFF chunk belong to no chunk.
     const qsizetype end = qMin<qsizetype>(image.size(), chunkHeaderSize + u32(bytes + 4));
 
-    QAudioFormat format;
+    WaveFormat format;
     const char *data = nullptr;
     qsizetype dataSize = 0;
     for (qsizetype at = riffHeaderSize; at + chunkHeaderSize <= end;) {

@@ -1,10 +1,20 @@
 #pragma once
-#include <QAudioFormat>
 #include <QByteArray>
+
+// How the samples of a sound are laid out: 8-bit unsigned or 16-bit signed
+// little-endian PCM, one or two channels interleaved.
+struct WaveFormat {
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+
+    bool isValid() const { return channels > 0; }
+    int bytesPerFrame() const { return channels * bitsPerSample / 8; }
+};
 
 // The playable part of a RIFF WAVE image: its sample format and sample bytes.
 struct WaveSound {
-    QAudioFormat format;
+    WaveFormat format;
     QByteArray samples;
 
     bool isEmpty() const { return samples.isEmpty(); }

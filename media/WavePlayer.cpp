@@ -1,69 +1,55 @@
 #include "WavePlayer.h"
 
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
+#include "PulseOutput.h"
 
-namespace {
+#include <pthread.h>
+#include <pulse/mainloop.h>
 
-// Qt's sound-server backend complains on every attempt to reach a server
-// that is not there. A game without sound is still a game: drop those
-// complaints and nothing else.
-QtMessageHandler passOn = nullptr;
-
-bool isMissingServerComplaint(const QString &message)
-{
-    return message.startsWith(QLatin1String("PulseAudioService:"));
-}
-
-void dropMissingServerComplaints(QtMsgType type, const QMessageLogContext &context,
-                                 const QString &message)
-{
-    if (type == QtWarningMsg && isMissingServerComplaint(message))
-        return;
-    passOn(type, context, message);
-}
-
-void installComplaintFilter()
-{
-    static const bool installed = [] {
-        passOn = qInstallMessageHandler(dropMissingServerComplaints);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
-} // namespace
-
-WavePlayer::WavePlayer()
-{
-    installComplaintFilter();
-}
+WavePlayer::WavePlayer() : loop(pa_mainloop_new()), worker(&WavePlayer::run, this) {}
 
 WavePlayer::~WavePlayer()
 {
-    stop();
+    {
+        std::lock_guard lock(mailboxLock);
+        quitting = true;
+    }
+    pa_mainloop_wakeup(loop);
+    worker.join();
+    pa_mainloop_free(loop);
 }
 
 void WavePlayer::play(const WaveSound &sound)
 {
-    stop();
-    if (sound.isEmpty())
-        return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
-    source = std::make_unique<QBuffer>();
-    source->setData(sound.samples);
-    source->open(QIODevice::ReadOnly);
-    sink = std::make_unique<QAudioSink>(device, sound.format);
-    sink->start(source.get());
+    std::optional<PlayRequest> replaced;
+    {
+        std::lock_guard lock(mailboxLock);
+        replaced = std::exchange(mailbox, PlayRequest{sound, std::chrono::steady_clock::now()});
+    }
+    // One wake-up per letter: the thread empties the mailbox before it
+    // sleeps again.
+    if (!replaced)
+        pa_mainloop_wakeup(loop);
 }
 
-void WavePlayer::stop()
+void WavePlayer::run()
 {
-    if (sink)
-        sink->stop();
-    sink.reset();
-    source.reset();
+    pthread_setname_np(pthread_self(), "lumidex-sound");
+    // Woken by a request, the thread waits for a free core rather than take
+    // the caller's: a request costs the UI thread only the hand-over.
+    const sched_param none{};
+    pthread_setschedparam(pthread_self(), SCHED_BATCH, &none);
+    PulseOutput output(pa_mainloop_get_api(loop));
+    for (;;) {
+        std::optional<PlayRequest> letter;
+        {
+            std::lock_guard lock(mailboxLock);
+            if (quitting)
+                return;
+            letter.swap(mailbox);
+        }
+        if (letter)
+            output.request(std::move(*letter));
+        if (pa_mainloop_iterate(loop, 1, nullptr) < 0)
+            return;
+    }
 }

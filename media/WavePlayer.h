@@ -1,19 +1,31 @@
 #pragma once
 #include "WaveImage.h"
 
-#include <memory>
+#include <chrono>
+#include <mutex>
+#include <optional>
+#include <thread>
 
-class QAudioSink;
-class QBuffer;
+struct pa_mainloop;
 
-// Plays one sound at a time from memory, in the background. The output is
-// opened for each sound and kept open after the sound has been handed over, so
-// that the sound server plays what it still buffers to the end; only the next
-// request closes it. Without a sound server every request is ignored silently.
-// Lives on the thread that runs the event loop, which feeds the output.
+// A play request as the caller made it.
+struct PlayRequest {
+    WaveSound sound;
+    std::chrono::steady_clock::time_point madeAt;
+};
+
+// Plays one sound at a time from memory, in the background. Everything that
+// talks to the sound server runs on a thread of the player's own; the caller
+// only leaves its request in a one-place mailbox and wakes that thread, so a
+// request never waits for the server, whether it is busy, hung or missing.
+// A request that comes while an older one still waits in the mailbox takes
+// its place: the newest sound wins and nothing queues up.
 class WavePlayer {
 public:
+    // Starts the player's thread, which connects to the sound server at once.
     WavePlayer();
+    // Cuts off the sound playing and ends the thread, without waiting for
+    // the sound server.
     ~WavePlayer();
     WavePlayer(const WavePlayer &) = delete;
     WavePlayer &operator=(const WavePlayer &) = delete;
@@ -21,9 +33,13 @@ public:
     // Cuts off the sound playing, then starts `sound`; an empty sound only
     // stops. Returns at once.
     void play(const WaveSound &sound);
-    void stop();
 
 private:
-    std::unique_ptr<QBuffer> source;
-    std::unique_ptr<QAudioSink> sink;
+    void run();
+
+    pa_mainloop *loop;
+    std::mutex mailboxLock;
+    std::optional<PlayRequest> mailbox;
+    bool quitting = false;
+    std::thread worker;
 };

@@ -1,9 +1,8 @@
 #include "mdlSound.h"
 
+#include "ResourceIds.h"
 #include "WavePlayer.h"
 #include "catalogue.h"
-
-#include <QCoreApplication>
 
 #include <array>
 
@@ -16,14 +15,13 @@ struct Slot {
     WaveSound sound;
 };
 
-constexpr std::array waveIds{102, 103, 104, 105, 106, 108}; // in Sound order
+using namespace ResourceIds;
+constexpr std::array waveIds{kFlipWave, kWinWave, kClickWave, kMatchWave, kRefuseWave, kSpareWave}; // in Sound order
 static_assert(std::size_t(Sound::sndSpare) + 1 == waveIds.size());
 
 std::array<Slot, waveIds.size()> soundSlots;
 
 Slot &slotFor(Sound sound) { return soundSlots.at(std::size_t(sound)); }
-
-void stopBeforeQtGoesAway() { player().stop(); }
 
 } // namespace
 
@@ -33,6 +31,8 @@ void LoadWaves()
         soundSlots[i].bytes = Catalogue::LoadResData(waveIds[i], QStringLiteral("WAVE"));
         soundSlots[i].sound = parseWave(soundSlots[i].bytes);
     }
+    // Connects to the sound server while the window comes up.
+    player();
 }
 
 void PlayWave(Sound slot)
@@ -47,10 +47,9 @@ const QByteArray &slotBytes(Sound slot)
 
 WavePlayer &player()
 {
+    // Needs nothing of Qt's, so it may go after Qt when exit() ends the
+    // program (as Qt does when the display goes away).
     static WavePlayer instance;
-    // The output must close while the multimedia backend is still there.
-    static const bool closesWithApp = (qAddPostRoutine(stopBeforeQtGoesAway), true);
-    Q_UNUSED(closesWithApp);
     return instance;
 }
 

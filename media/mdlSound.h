@@ -9,7 +9,8 @@ class WavePlayer;
 namespace mdlSound {
 
 // Fills the six slots from WAVE 102, 103, 104, 105, 106 and 108, in that
-// order; each slot holds every byte of its resource. Called once at start-up.
+// order; each slot holds every byte of its resource. Called once at start-up;
+// starts the player too, so that it is connected by the first sound.
 void LoadWaves();
 
 // Starts the slot's sound in the background and returns at once. The newest

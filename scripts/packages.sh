@@ -4,11 +4,11 @@ set -euo pipefail
 
 LUMIDEX_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-gtk-platformtheme
+  qt6-base-dev libpulse-dev libqt6svg6 qt6-gtk-platformtheme
   fonts-dejavu-core fonts-dejavu-extra
   python3 python3-pil librsvg2-bin
   xvfb xdotool x11-utils imagemagick
-  pulseaudio pulseaudio-utils sox
+  pulseaudio pulseaudio-utils sox pipewire pipewire-pulse wireplumber dbus-x11
   desktop-file-utils appstream
   libxcb-damage0-dev libxcb-shape0-dev
 )

@@ -34,6 +34,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (!platformChosen)
         qunsetenv("QT_QPA_PLATFORM");
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Lumidex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LUMIDEX_APP_ID));
     return mdlMain::Main();
 }

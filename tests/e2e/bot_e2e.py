@@ -1,6 +1,7 @@
-"""Whole games played through the real window by the player bot: a win with a
-perfect memory from the keyboard, a win with two misses, a loss with a bad memory (clicking
-during pauses on the way), the help, and the exit.
+"""Whole games played through the real window by the player bot: a deal with
+a card clicked during it, a win with a perfect memory from the keyboard, a win
+with two misses, a loss with a bad memory (clicking during pauses on the way),
+the help, and the exit.
 Usage: bot_e2e.py GAME ARTIFACTS"""
 import os
 import sys
@@ -131,6 +132,10 @@ def main():
         bot.game = Game()
         seen, shot = bot.wait_until(lambda s: s.master == pictures.MASTER_BACK, 'the first board')
         bot.check_board(seen, shot)
+
+        print('a deal after a draw, with card 16 clicked as it begins')
+        bot.draw()
+        bot.deal(held_card=16)
 
         print('game 1: a perfect memory, from the keyboard alone')
         window.use_keys(True)

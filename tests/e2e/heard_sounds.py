@@ -189,11 +189,12 @@ def check_timing(heard, expected, start):
                     or any(not DEAL_PAUSE_MS - AUDIO_JITTER_MS <= s <= most + AUDIO_JITTER_MS for s in steps):
                 failures.append(f'the deal at {onset} ms did not tick every {DEAL_PAUSE_MS} ms')
         elif e['sound'] in ('jingle', 'refuse') or 'during a pause' in e['why']:
-            # These wait for the pick's pause that the sound before began.
+            # These wait for the pause that the sound before began.
+            pause = DEAL_PAUSE_MS if 'during the deal' in e['why'] else PICK_PAUSE_MS
             after = onset - heard[i - 1][1]
             print(f'{e["sound"]} ({e["why"]}) at {onset} ms, {after} ms after the sound before')
-            if after < PICK_PAUSE_MS - AUDIO_JITTER_MS:
-                failures.append(f'{e["sound"]} at {onset} ms came within the pick\'s pause')
+            if after < pause - AUDIO_JITTER_MS:
+                failures.append(f'{e["sound"]} at {onset} ms came within the pause before')
     return failures
 
 

@@ -18,6 +18,10 @@ class MapWatch:
         xlib.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
         xlib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
         xlib.XFlush.argtypes = [ctypes.c_void_p]
+        # When a test takes the X server away, the watch stops for good
+        # rather than end the test as Xlib would.
+        self.on_lost = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p)(lambda _: threading.Event().wait())
+        xlib.XSetIOErrorHandler(self.on_lost)
         self.xlib = xlib
         self.display = xlib.XOpenDisplay(None)
         if not self.display:

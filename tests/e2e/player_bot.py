@@ -17,6 +17,7 @@ BLINKS = 8             # times the completed line turns off or on
 RESULT_SHOWN = 5.0     # seconds the result panel stays
 DEAL_TICKS = 17        # the button's own tick, then one per card laid
 DEAL_STEP = 0.1        # seconds between two of them
+REFUSAL = 0.3          # seconds the refusal sound takes, and a little more
 
 
 class SoundLog:
@@ -128,11 +129,16 @@ class PlayerBot:
 
     # ---- dealing -----------------------------------------------------------
 
-    def deal(self, watched=True):
+    def deal(self, watched=True, held_card=None):
         """Clicks the play button and watches the cards laid one by one; or,
-        unwatched, leaves the machine to the deal so that its ticks keep time."""
+        unwatched, leaves the machine to the deal so that its ticks keep time.
+        A held card, clicked as the deal begins, waits for its end: it shows
+        no face meanwhile, and is refused then."""
         clicked = self.window.click(layout.PLAY)
         self.sounds.add('tick', clicked, DEAL_TICKS, 'deal' if watched else 'deal, unwatched')
+        if held_card:
+            self.sounds.add('refuse', self.window.click(layout.card_box(held_card)),
+                            why=f'card {held_card} clicked during the deal')
         if watched:
             self.see_cards_laid()
         else:
@@ -141,6 +147,8 @@ class PlayerBot:
             lambda s: s.misses() == 0 and s.panel is None and s.master == pictures.MASTER_BACK, 'a fresh board')
         self.game = Game()
         self.check_board(seen, shot)
+        if held_card:
+            time.sleep(REFUSAL)  # heard whole, before the next click cuts it off
 
     def see_cards_laid(self):
         laid = []
@@ -236,9 +244,13 @@ class PlayerBot:
 
     def see_line_blink(self, line, clicked):
         """After a match completing line: the line blinks 8 times, the eighth
-        (the line back on) together with the win panel."""
+        (the line back on) together with the win panel. Another card clicked
+        while the match shows, and again while the line blinks, waits for the
+        game's end, which has locked it."""
         self.sounds.add('jingle', clicked + PICK_SHOWN, why=f'line {line}')
         others = {k: self.game.face_up.get(k, pictures.FIXED_BACK) for k in layout.CARDS if k not in line}
+        held = next(k for k in self.game.face_down() if k not in line)
+        self.window.click(layout.card_box(held))
         states, changes = [], []
 
         def look(seen):
@@ -256,6 +268,8 @@ class PlayerBot:
             if not states or state != states[-1]:
                 states.append(state)
                 changes.append(time.monotonic())
+                if len(states) == 2:
+                    self.window.click(layout.card_box(held))
             return False
 
         _, shot = self.wait_until(look, f'the line {line} to blink and the win panel')

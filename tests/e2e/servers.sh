@@ -1,7 +1,7 @@
 # The servers an end-to-end test runs the game under, each started by the test
 # and stopped by its PID when the test ends, whether it passed or not.
 # Source it, call e2e_begin NAME BUILD_DIR, then start_x_server and, for sound,
-# start_sound_server and start_recording FILE.
+# start_sound_server (or start_pipewire_server) and start_recording FILE.
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=/usr/bin/python3
 e2e_pids=()
@@ -19,7 +19,8 @@ e2e_begin() {
 e2e_end() {
   local status=$?
   for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
-    kill "${e2e_pids[i]}" 2>/dev/null && wait "${e2e_pids[i]}" 2>/dev/null
+    # CONT: a test may have left a server stopped.
+    kill "${e2e_pids[i]}" 2>/dev/null && { kill -CONT "${e2e_pids[i]}"; wait "${e2e_pids[i]}"; } 2>/dev/null || true
   done
   [ -s "$E2E_WORK/run/pulse/pid" ] && kill "$(cat "$E2E_WORK/run/pulse/pid")" 2>/dev/null
   rm -rf "$E2E_WORK"
@@ -27,13 +28,14 @@ e2e_end() {
   exit "$status"
 }
 
-# An Xvfb of its own on a free display; sets DISPLAY.
+# An Xvfb of its own on a free display; sets DISPLAY and X_SERVER_PID.
 start_x_server() {
   local shown=$E2E_WORK/display
   # -noreset: a game started just as the previous one leaves must not meet
   # a server in the middle of resetting itself.
   Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$shown" 2>"$ARTIFACTS/xvfb.log" &
   e2e_pids+=($!)
+  export X_SERVER_PID=$!
   for _ in $(seq 200); do
     grep -q . "$shown" 2>/dev/null && break
     sleep 0.05
@@ -53,6 +55,31 @@ start_sound_server() {
     --load="module-null-sink sink_name=e2e rate=22050 channels=1 norewinds=1" \
     --load=module-native-protocol-unix 2>"$ARTIFACTS/pulse.log" || { cat "$ARTIFACTS/pulse.log"; exit 1; }
   pactl set-default-sink e2e
+}
+
+# PipeWire and its PulseAudio server, as current desktops run them, with one
+# null sink as the default, mono at 22050 Hz. Sets SOUND_SERVER_PID to the
+# process that answers the game (the one to stop to hang the server).
+start_pipewire_server() {
+  export XDG_RUNTIME_DIR=$E2E_WORK/pipewire-run PULSE_SERVER=unix:$E2E_WORK/pipewire-run/pulse/native
+  unset PULSE_SINK
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  eval "$(dbus-launch --sh-syntax)"
+  e2e_pids+=("$DBUS_SESSION_BUS_PID")
+  local part
+  for part in pipewire wireplumber pipewire-pulse; do
+    "$part" 2>"$ARTIFACTS/$part.log" &
+    e2e_pids+=($!)
+  done
+  export SOUND_SERVER_PID=$!
+  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+  pactl load-module module-null-sink sink_name=e2e rate=22050 channels=1 >/dev/null
+  # The session manager takes the default sink once it is up.
+  for _ in $(seq 400); do
+    pactl set-default-sink e2e 2>/dev/null && [ "$(pactl get-default-sink)" = e2e ] && return
+    sleep 0.05
+  done
+  echo "PipeWire did not take the null sink as its default"; exit 1
 }
 
 # Records the sink's monitor as raw signed 16-bit mono at 22050 Hz into FILE,

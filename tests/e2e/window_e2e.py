@@ -1,23 +1,71 @@
 """The game window as a person meets it: when and where it appears, what it
-shows, dragging it, the minimise and exit spots.
-Usage: window_e2e.py GAME ARTIFACTS"""
+shows, dragging it, the minimise and exit spots, a sound server that stops
+answering, the display going away; with "soak", a minute of quick play.
+Usage: window_e2e.py GAME ARTIFACTS RECORDING [soak]"""
+import array
+import os
+import signal
 import sys
 import time
 
 import layout
 import pictures
-from board_view import BoardView
-from game_window import Failure, GameWindow, run
+from board_view import BLANK_ID, BoardView
+from game_window import PATIENCE, Failure, GameWindow, run
 from map_watch import MapWatch
 
 HIDDEN_DEAL = 1.6      # seconds of the first deal, laid before the window shows
 EXIT_AT_ONCE = 2.0     # seconds an exit may take on a loaded machine
+CATCH_UP = 1.0         # seconds a sound server that answers again takes to catch up
+LATE = 1.0             # seconds after which a sound that could not start is not wanted any more
+SILENCE = 300          # a recorded sample louder than this is sound
+SOAK = 60.0            # seconds of quick play
+NEW_GAME_EVERY = 15    # rounds of quick play between two looks at the help and new games
 
 # Controls that lie on the window's face; everywhere else the face shows.
 ON_THE_FACE = [layout.BOARD, layout.MASTER_BOX, layout.PLAY, layout.HELP]
 
 view = BoardView()
 face = pictures.layout_picture('Picture1')
+
+
+class SoundServer:
+    """The desktop's sound server, made to hang and to answer again, and what
+    its sink played."""
+
+    def __init__(self, recording):
+        self.pid = int(os.environ['SOUND_SERVER_PID'])
+        self.recording = recording
+
+    def hang(self):
+        os.kill(self.pid, signal.SIGSTOP)
+
+    def answer(self):
+        os.kill(self.pid, signal.SIGCONT)
+
+    def recorded(self):
+        """Bytes recorded so far: a place in the recording."""
+        return os.path.getsize(self.recording) // 2 * 2
+
+    def loudest(self, start, end):
+        samples = array.array('h')
+        with open(self.recording, 'rb') as f:
+            f.seek(start)
+            samples.frombytes(f.read(end - start))
+        return max(map(abs, samples), default=0)
+
+    def game_stream(self):
+        """The game's stream as the desktop's mixer sees it (pactl list
+        sink-inputs), as soon as there is one."""
+        deadline = time.monotonic() + PATIENCE
+        while time.monotonic() < deadline:
+            for stream in run('pactl', 'list', 'sink-inputs').split('Sink Input #')[1:]:
+                if 'application.process.binary = "lumidex"' in stream:
+                    return stream
+        return ''
+
+
+sound = SoundServer(sys.argv[3])
 
 
 def fresh_board(shot):
@@ -78,7 +126,19 @@ def start_up_and_drag(artifacts):
         game.stop()
 
 
-def minimise_and_exit_mid_game(artifacts):
+def deal(game):
+    """Releases the play button and waits for the new board."""
+    game.click(layout.PLAY)
+    game.wait_for(lambda s: BLANK_ID in view.read(s).cards.values(), 'the deal to begin')
+    game.wait_for(fresh_board, 'the deal to end')
+
+
+def hung_sound_server(artifacts):
+    """The sound server stops answering before the game starts: the game
+    plays on, silent. Once the server answers, what was asked meanwhile stays
+    unheard, and new sounds play from a stream that names the game. The exit
+    spot ends the game at once, the server hung again."""
+    sound.hang()
     game = GameWindow(sys.argv[1], artifacts)
     try:
         game.wait_for(fresh_board, 'the face with 16 card backs')
@@ -93,11 +153,82 @@ def minimise_and_exit_mid_game(artifacts):
         # The game goes on where it was: the drawn picture is picked against.
         game.click(layout.card_box(1))
         game.wait_for(lambda s: view.read(s).cards[1] in pictures.FACES, 'card 1 to show its picture')
-        _, shot = game.wait_for(lambda s: view.read(s).master == pictures.MASTER_BACK, 'the pick to end')
+        game.wait_for(lambda s: view.read(s).master == pictures.MASTER_BACK, 'the pick to end')
+        deal(game)
+
+        time.sleep(LATE)
+        sound.answer()
+        time.sleep(CATCH_UP)
+        quiet = sound.recorded()
+        game.expect(sound.loudest(0, quiet) <= SILENCE, 'a sound asked for while the server hung was played')
+        deal(game)
+        stream = sound.game_stream()
+        print('the game\'s stream in the mixer:', *[line.strip() for line in stream.splitlines()
+                                                     if 'application.' in line or 'media.' in line], sep='\n  ')
+        for shown in ('application.name = "Lumidex"', 'application.icon_name = "org.example.Lumidex"',
+                      'media.role = "game"'):
+            game.expect(shown in stream, f'the mixer does not show {shown} for the game')
+        game.expect(sound.loudest(quiet, sound.recorded()) > SILENCE, 'no sound came back with the server')
+
+        sound.hang()
+        exits_at_once(game, 'exit with the sound server hung')
+    finally:
+        sound.answer()
+        game.stop()
+
+
+def quick_play(artifacts):
+    """A minute of quick play: a Fixed Card and the Master Card in turn, the
+    help and a new game every few rounds. The game lives, says nothing, and its
+    memory and open files stop growing."""
+    # Under AddressSanitizer: the freed memory it holds back to catch late
+    # uses would count as growth.
+    os.environ['ASAN_OPTIONS'] = os.environ.get('ASAN_OPTIONS', '') + ':quarantine_size_mb=16'
+    game = GameWindow(sys.argv[1], artifacts)
+    try:
+        game.wait_for(fresh_board, 'the face with 16 card backs')
+        start, rounds, use = time.monotonic(), 0, []
+        while time.monotonic() - start < SOAK:
+            rounds += 1
+            # The Master Card is clicked while the pick shows its card, and waits.
+            clicks = [(layout.card_box(rounds % 16 + 1), 0.3), (layout.MASTER_BOX, 0.7)]
+            if rounds % NEW_GAME_EVERY == 0:
+                clicks += [(layout.HELP, 0.3), (layout.PLAY, 2.0)]
+            for place, wait in clicks:
+                game.click(place)
+                time.sleep(wait)
+            game.expect(game.process.poll() is None, f'the game ended in round {rounds}')
+            proc = f'/proc/{game.process.pid}'
+            with open(f'{proc}/status') as f:
+                rss = next(int(line.split()[1]) for line in f if line.startswith('VmRSS:')) / 1024
+            use.append((rounds, rss, len(os.listdir(f'{proc}/fd'))))
+        # The first help text and new game take what they keep for good.
+        settled = [u for u in use if u[0] > NEW_GAME_EVERY]
+        first, last = settled[0], use[-1]
+        print(f'quick play: {rounds} rounds; RSS {use[0][1]:.1f} MiB at first, {first[1]:.1f} MiB after '
+              f'round {first[0]}, {last[1]:.1f} MiB at the end; open files {use[0][2]}, {first[2]}, {last[2]}')
+        game.expect(max(u[2] for u in use) <= use[0][2] + 2, 'open files kept growing')
+        game.expect(last[1] <= first[1] * 1.1, 'memory kept growing')
+        exits_at_once(game, 'exit after quick play')
+        said = game.process.stderr.read().decode()
+        game.expect(not said, f'the game said:\n{said}')
+    finally:
+        game.stop()
+
+
+def display_lost(artifacts):
+    """The display goes away after a sound has played: the game ends with
+    status 1, without a crash."""
+    game = GameWindow(sys.argv[1], artifacts)
+    try:
+        game.wait_for(fresh_board, 'the face with 16 card backs')
         game.click(layout.MASTER_BOX)
-        _, shot = game.wait_for(lambda s: view.read(s).master in pictures.FACES, 'a second draw')
-        game.keep(shot, 'mid-game')
-        exits_at_once(game, 'exit in the middle of a game')
+        game.wait_for(lambda s: view.read(s).master in pictures.FACES, 'the Master Card to show a picture')
+        os.kill(int(os.environ['X_SERVER_PID']), signal.SIGTERM)
+        status = game.wait_exit(PATIENCE)
+        said = game.process.stderr.read().decode()
+        print(f'display lost: the game ended with status {status}, saying:\n{said}')
+        game.expect(status == 1 and 'Sanitizer' not in said, 'the game did not end with status 1 alone')
     finally:
         game.stop()
 
@@ -106,7 +237,10 @@ def main():
     artifacts = sys.argv[2]
     try:
         start_up_and_drag(artifacts)
-        minimise_and_exit_mid_game(artifacts)
+        hung_sound_server(artifacts)
+        if sys.argv[4:] == ['soak']:
+            quick_play(artifacts)
+        display_lost(artifacts)
     except Failure as failure:
         print(f'FAIL: {failure}')
         return 1

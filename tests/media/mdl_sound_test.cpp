@@ -108,9 +108,10 @@ void MdlSoundTest::eachSlotPlaysItsSoundWithoutASoundServer()
 
     mdlSound::LoadWaves();
     const WaveSound sound = parseWave(mdlSound::slotBytes(slot));
-    QCOMPARE(sound.format.channelCount(), channels);
-    QCOMPARE(sound.format.sampleRate(), rate);
-    QCOMPARE(qRound(sound.format.durationForBytes(sound.samples.size()) / 1000.0), milliseconds);
+    QCOMPARE(sound.format.channels, channels);
+    QCOMPARE(sound.format.sampleRate, rate);
+    const double frames = double(sound.samples.size()) / sound.format.bytesPerFrame();
+    QCOMPARE(qRound(frames * 1000 / sound.format.sampleRate), milliseconds);
     mdlSound::PlayWave(slot);
 }
 
