@@ -11,12 +11,10 @@
 
 struct WindowRig {
     std::vector<Sound> sounds;
-    std::vector<int> pauses;
     std::function<void(int)> onPause = [](int) {};
     std::function<void(Sound)> onSound = [](Sound) {};
-    ScriptedRandom *random = new ScriptedRandom(42);
-    frmGame form{[this](int ms) { pauses.push_back(ms); onPause(ms); },
-                 [this](Sound s) { sounds.push_back(s); onSound(s); },
+    ScriptedRandom *random = new ScriptedRandom;
+    frmGame form{[this](int ms) { onPause(ms); }, [this](Sound s) { sounds.push_back(s); onSound(s); },
                  std::unique_ptr<RandomSource>(random)};
 
     // Loads the window as start-up does, and forgets the first deal's noise.
@@ -24,35 +22,17 @@ struct WindowRig {
     {
         ShapeWindow(form);
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         sounds.clear();
-        pauses.clear();
     }
 
-    void click(QWidget *control)
-    {
-        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
-    }
+    void click(QWidget *control, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(control, button); }
 
     // Draws the picture of card k, then clicks the Master Card.
     void draw(int k)
     {
-        random->willDraw(form.game().strFaceDown, k);
+        random->script = {ScriptedRandom::drawing(form.game().strFaceDown, k)};
         click(form.picShow);
-    }
-
-    // The card that holds the picture now on the Master Card.
-    int drawnCard() const
-    {
-        const auto &pics = form.game().intCardPic;
-        return int(std::find(pics.begin(), pics.end(), form.picShow->pictureId()) - pics.begin()) + 1;
-    }
-
-    int sadFacesShown() const
-    {
-        int n = 0;
-        for (auto *bad : form.imgBad)
-            n += bad->isVisible();
-        return n;
     }
 };

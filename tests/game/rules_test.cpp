@@ -1,0 +1,272 @@
+#include <QtTest>
+
+#include <csignal>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "GameFixture.h"
+#include "GameRules.h"
+
+using namespace mdlPicfunc;
+
+namespace {
+
+struct Event { bool pause; Sound sound; GameState seen; }; // a sound or a pause, and what the screen showed then
+
+struct RecordingOutside : GameOutside {
+    explicit RecordingOutside(const GameState &state) : state(state) {}
+    void PlayWave(Sound sound) override { events.push_back({false, sound, state}); }
+    void Pause(int) override { events.push_back({true, {}, state}); }
+    const GameState &state;
+    std::vector<Event> events;
+};
+
+// Every invariant the rules keep between events: empty, or what is broken.
+std::string brokenInvariant(const GameState &s)
+{
+    const std::set<int16_t> onBoard(s.intCardPic.begin(), s.intCardPic.end());
+    if (onBoard.size() != kCards || *onBoard.begin() < kFirstFace || *onBoard.rbegin() > kLastFace)
+        return "the board does not hold 16 different faces";
+    std::string faceDown;
+    for (int k = 1; k <= kCards; ++k) {
+        const bool up = s.intBoard[CardColumn(k)][CardRow(k)] == kFaceUp;
+        faceDown += up ? "" : std::string(1, CardLetter(k));
+        if (s.picMat[k].picture != (up ? s.intCardPic[k] : kFixedBack) || !s.picMat[k].visible)
+            return "card " + std::to_string(k) + " does not show what the board holds";
+    }
+    if (s.strFaceDown != faceDown)
+        return "strFaceDown is " + s.strFaceDown + ", the board says " + faceDown;
+    for (int id = kFirstFace; id <= kLastFace; ++id)
+        if (s.intSeen[id] < kNeverShown || s.intSeen[id] > kCostAMiss || (s.intSeen[id] && !onBoard.count(int16_t(id))))
+            return "intSeen of " + std::to_string(id) + " is " + std::to_string(s.intSeen[id]);
+    if (s.bytMisses > kMissesToLose || std::count(s.imgBad.begin(), s.imgBad.end(), true) != s.bytMisses)
+        return "the sad faces disagree with " + std::to_string(s.bytMisses) + " misses";
+    const auto drawn = std::find(s.intCardPic.begin(), s.intCardPic.end(), s.intMasterPic) - s.intCardPic.begin() + 1;
+    if (!s.blnAwaitMaster && (s.picShow.picture != s.intMasterPic || faceDown.find(CardLetter(int(drawn))) == std::string::npos))
+        return "the Master Card does not show a face-down card's picture";
+    if (s.blnAwaitMaster && s.picShow.picture != kMasterBack)
+        return "the Master Card shows a picture while a draw is awaited";
+    // The cards lock together at the end of a game; the Master Card with
+    // them, and also while the help panel is up.
+    const bool playing = s.picMat[1].enabled;
+    if (std::any_of(s.picMat.begin(), s.picMat.end(), [&](const Control &c) { return c.enabled != playing; }))
+        return "cards locked differently";
+    if (s.picShow.enabled != (playing && !s.txtHelpVisible))
+        return s.txtHelpVisible ? "Master Card open under the help panel" : "cards and Master Card locked differently";
+    if (playing && (s.picMsg.visible || s.bytMisses == kMissesToLose))
+        return "a finished game is not locked";
+    if (s.picMsg.visible != s.Timer1Enabled)
+        return "the result panel and its timer disagree";
+    return {};
+}
+
+// A game played turn by turn, as a player's clicks: "draw 5" (card 5's
+// picture on the Master Card), "draw 0.3" (the draw given r = 0.3), "pick 5",
+// "match 1 2" (draw and pick each), "play", "help" and "tick" (the result
+// timer). A click on a control that takes none does nothing, as in the
+// window. The first deal puts bitmap 500 + k on card k. Every invariant
+// must hold after every turn.
+struct Game {
+    GameState s;
+    RecordingOutside outside{s};
+    ScriptedRandom random;
+    GameRules rules{s, outside, random};
+
+    explicit Game(uint64_t seed = 42) : random(seed)
+    {
+        rules.cmdPlay_Click();
+        std::iota(s.intCardPic.begin(), s.intCardPic.end(), int16_t(501));
+    }
+
+    void turn(const QString &turn)
+    {
+        outside.events.clear();
+        QStringList words = turn.split(' ');
+        const QString verb = words.takeFirst();
+        const std::map<QString, std::function<void()>> buttons{
+            {"play", [&] { rules.HideHelp(); rules.cmdPlay_Click(); }}, // as the play button does
+            {"help", [&] { rules.ShowHelp(); }}, {"tick", [&] { rules.Timer1_Timer(); }}};
+        if (buttons.count(verb))
+            buttons.at(verb)();
+        for (const QString &k : words) {
+            if (verb != "pick" && s.picShow.enabled) {
+                random.script = {k.contains('.') ? k.toDouble() : ScriptedRandom::drawing(s.strFaceDown, k.toInt())};
+                rules.picShow_Click();
+            }
+            if (verb != "draw" && s.picMat[k.toInt()].enabled && !s.txtHelpVisible) {
+                const bool drawn = s.picShow.picture != kMasterBack;
+                rules.picMat_Click(k.toInt());
+                // Taken (it pauses) only against a picture on the Master Card.
+                QVERIFY2(drawn || !outside.events.back().pause, "a pick with no picture drawn");
+            }
+        }
+        QCOMPARE(brokenInvariant(s), std::string());
+    }
+
+    // How the game stands, and what its last turn sounded and showed while
+    // it paused, as "key value" fields.
+    QStringList fields() const
+    {
+        static const char *const names[] = {"flip", "win", "click", "match", "refuse", "spare"};
+        QStringList sounds, shown, line;
+        bool firstPause = true;
+        for (const Event &e : outside.events) {
+            if (!e.pause)
+                sounds << names[int(e.sound)];
+            for (int k = 1; e.pause && k <= kCards; ++k) {
+                const QString card = QString::number(k);
+                if (firstPause && e.seen.intBoard[CardColumn(k)][CardRow(k)] == kFaceDown && e.seen.picMat[k].picture >= kFirstFace)
+                    shown << card; // a face-down card showing its face
+                if (sounds.endsWith("win") && !e.seen.picMat[k].visible && !line.contains(card))
+                    line << card;  // hidden at some step of the blinking
+            }
+            firstPause = firstPause && !e.pause;
+        }
+        const auto list = [](const QStringList &l) { return l.isEmpty() ? "-" : l.join(' '); };
+        return {"master " + (s.picShow.picture == kMasterBack ? "back" : QString::number(s.picShow.picture - 500)),
+                "misses " + QString::number(s.bytMisses),
+                "panel " + (!s.picMsg.visible ? "none" : s.picMsg.picture == kWinPanel ? "won " + QString::fromStdString(s.lblMsg) : "lost"),
+                "sounds " + list(sounds), "shown " + list(shown), "line " + list(line)};
+    }
+};
+
+// The deck 1, 2, ... shuffled with the given draws, one each.
+QList<int> shuffled(const std::deque<double> &draws)
+{
+    ScriptedRandom random;
+    random.script = draws;
+    std::vector<int16_t> deck(draws.size());
+    std::iota(deck.begin(), deck.end(), int16_t(1));
+    ShuffleDeck(deck, random);
+    return QList<int>(deck.begin(), deck.end());
+}
+
+} // namespace
+
+class RulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Each row: a game's turns -> fields it must end with.
+    void turns_data()
+    {
+        QTest::addColumn<QString>("game");
+        const QString lost = "draw 1, pick 2" + QString(", draw 2, pick 3").repeated(8);
+        // Eight face-down cards, 1 4 6 7 10 11 13 16: r = 0.3 takes the third.
+        QTest::newRow("a draw takes a face-down card by its share of [0, 1)") << "match 2 3 5 8 9 12 14 15, draw 0.3 -> master 6, sounds flip";
+        QTest::newRow("a second draw is refused") << "draw 7, draw 5 -> master 7, sounds refuse";
+        QTest::newRow("a match turns the card up for good") << "draw 6, pick 6 -> sounds match, shown 6, master back";
+        QTest::newRow("a wrong pick shows the card, then turns it back") << "draw 3, pick 12 -> sounds flip, shown 12, master back, misses 0";
+        QTest::newRow("a picture exposed, then drawn and missed: a memory miss") << "draw 1, pick 2, draw 2, pick 3 -> misses 1";
+        QTest::newRow("each later miss of it costs one more; the win panel tells")
+            << "draw 1, pick 2, draw 2, pick 3, draw 2, pick 4, draw 2, pick 3, match 13 14 15 16 -> misses 3, panel won 3";
+        QTest::newRow("a picture the pick exposes costs nothing yet") << "draw 1, pick 2, draw 1, pick 2 -> misses 0";
+        QTest::newRow("remembering it costs nothing") << "draw 1, pick 2, draw 2, pick 2, draw 3, pick 4 -> misses 0";
+        QTest::newRow("a picture seen only on the Master Card costs nothing") << "draw 5, pick 6, draw 5, pick 7, draw 5, pick 8 -> misses 0";
+        QTest::newRow("seven misses play on") << lost.chopped(16) + " -> misses 7, panel none";
+        QTest::newRow("the eighth loses") << lost + " -> misses 8, panel lost, sounds flip, shown 3, master back";
+        QTest::newRow("the result timer hides the panel") << lost + ", tick -> panel none";
+        QTest::newRow("a new deal after a loss starts afresh") << lost + ", play -> misses 0, panel none, master back";
+        QTest::newRow("a row wins") << "match 1 2 3, match 4 -> line 1 2 3 4, panel won 0, sounds flip match win";
+        QTest::newRow("a column wins") << "match 3 7 11, match 15 -> line 3 7 11 15, panel won 0";
+        QTest::newRow("row and column at once: the row") << "match 4 8 12 13 14 15, match 16 -> line 13 14 15 16";
+        QTest::newRow("a diagonal is no line") << "match 1 6 11, match 16 -> line -, panel none";
+    }
+    void turns()
+    {
+        QFETCH(QString, game);
+        Game played;
+        for (const QString &turn : game.section(" -> ", 0, 0).split(", "))
+            played.turn(turn);
+        const QStringList fields = played.fields();
+        for (const QString &field : game.section(" -> ", 1).split(", "))
+            QVERIFY2(fields.contains(field), qPrintable("no " + field + " in: " + fields.join(", ")));
+    }
+
+    // Thousands of seeded games of random clicks on the Master Card, any
+    // Fixed Card, the play or the help button. After every click every
+    // invariant holds, and no pick is taken without a picture drawn.
+    void aStormOfClicksKeepsEveryInvariant()
+    {
+        SeededRandom chooser(7);
+        QSet<int16_t> ends; // the result panels seen after a click, kNoPicture for none
+        for (int g = 1; g <= 4000 && !QTest::currentTestFailed(); ++g) {
+            Game game(g);
+            for (int c = 0; c < 120; ++c) {
+                const double what = chooser.Next();
+                // Now and then the player remembers where the drawn picture lies.
+                const auto &pics = game.s.intCardPic;
+                const auto drawn = std::find(pics.begin(), pics.end(), game.s.picShow.picture) - pics.begin();
+                const int k = drawn < kCards && chooser.Next() < 0.3 ? int(drawn) + 1 : 1 + int(chooser.Next() * kCards);
+                game.turn(what < 0.02 ? "play" : what < 0.03 ? "help" : what < 0.35 ? "draw " + QString::number(chooser.Next(), 'f', 9)
+                                                 : what < 0.98 ? "pick " + QString::number(k) : "tick");
+                ends << (game.s.picMsg.visible ? game.s.picMsg.picture : kNoPicture);
+            }
+        }
+        QCOMPARE(ends, (QSet<int16_t>{kNoPicture, kWinPanel, kLosePanel}));
+    }
+
+    // Five cards: the partner is 4r + 1, rounded, so eighths make exact halves.
+    void theShuffleRoundsHalvesToEvenAndReachesBack()
+    {
+        QCOMPARE(shuffled({0.125, 0.375, 0.625, 0.875, 0.375}), (QList<int>{2, 5, 4, 3, 1})); // halves to the even neighbour
+        QCOMPARE(shuffled({0, 0, 0, 0, 0}), (QList<int>{5, 1, 2, 3, 4}));       // later steps reach back to the first place
+        QCOMPARE(shuffled({0.1, 0.1, 0.1, 0.1, 0.1}), (QList<int>{5, 1, 2, 3, 4})); // just below a half rounds down
+    }
+
+    // Only the first step swaps (each later step i is handed the r that lands
+    // on i itself): where the first card goes shows how the partner is drawn,
+    // both ends half as often as any middle place.
+    void theShufflesEndsAreDrawnHalfAsOften()
+    {
+        constexpr int n = 54, trials = 200000;
+        std::vector<int> landed(n + 1);
+        SeededRandom source(20261206);
+        for (int t = 0; t < trials; ++t) {
+            std::deque<double> draws{source.Next()};
+            for (int i = 2; i <= n; ++i)
+                draws.push_back(double(i - 1) / (n - 1));
+            ++landed[shuffled(draws).indexOf(1) + 1];
+        }
+        for (int j = 1; j <= n; ++j) {
+            const double expected = double(trials) / (n - 1) / (j == 1 || j == n ? 2 : 1);
+            QVERIFY2(std::abs(landed[j] - expected) < 0.12 * expected, qPrintable(QString("place %1: %2").arg(j).arg(landed[j])));
+        }
+    }
+
+    // Each reseed from the clock starts another sequence: another deal.
+    void theClockGivesAnotherGameEachTime()
+    {
+        ClockRandom first, second;
+        first.Randomize();
+        second.Randomize();
+        QVERIFY(first.Next() != second.Next());
+    }
+
+    // The game's fixed arrays and the standard containers check their
+    // indices in the sanitizer build: an index past the end stops the program.
+    void anIndexPastTheEndStopsTheSanitizerBuild()
+    {
+#ifndef __SANITIZE_ADDRESS__
+        QSKIP("the shipped build leaves the checks out");
+#endif
+        for (const char *container : {"intCardPic", "std::string"}) {
+            const pid_t child = fork();
+            if (child == 0) {
+                std::signal(SIGABRT, SIG_DFL); // no crash report from the test harness
+                volatile int past = 17;
+                std::printf("%d\n", container[0] == 'i' ? GameState().intCardPic[past] : std::string(16, 'a')[past]);
+                _exit(0);
+            }
+            int status = 0;
+            waitpid(child, &status, 0);
+            QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT, container);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(RulesTest)
+#include "rules_test.moc"

@@ -1,0 +1,89 @@
+#include <QtTest>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "WindowRig.h"
+#include "frmIcon.h"
+#include "mdlFontSize.h"
+#include "mdlMain.h"
+#include "mdlSound.h"
+
+namespace {
+
+// The darkest pixel of an area.
+QColor Darkest(const QImage &image, const QRect &area)
+{
+    QColor darkest = Qt::white;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            darkest = image.pixelColor(x, y).lightness() < darkest.lightness() ? image.pixelColor(x, y) : darkest;
+    return darkest;
+}
+
+} // namespace
+
+// Start-up: the display-font check, the large-fonts notice and the game
+// window. Run on a screen that does not start at 0,0, and again on one that
+// Qt scales by two (see CMakeLists.txt), where every case must come out the same.
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The desktop's stock user-interface fonts pass (Qt's 9 pt, GNOME's
+    // 11 pt, up to 12 pt = 16 px); one made larger does not.
+    void theDesktopFontDecides()
+    {
+        const QFont before = QApplication::font();
+        for (const QString size : {"16 px small", "9 pt small", "11 pt small", "12 pt small", "17 px large", "12.5 pt large"}) {
+            QFont font(QStringLiteral("DejaVu Sans"));
+            if (size.contains("px"))
+                font.setPixelSize(size.section(' ', 0, 0).toInt());
+            else
+                font.setPointSizeF(size.section(' ', 0, 0).toDouble());
+            QApplication::setFont(font);
+            QVERIFY2(mdlFontSize::IsSmallFonts() == size.endsWith("small"), qPrintable(size));
+        }
+        QApplication::setFont(before);
+    }
+
+    // Under a dark desktop scheme too, each line of the notice is dark on
+    // its white and fits; the OK button has the focus and closes it.
+    void theNoticeIsReadableAndOkClosesIt()
+    {
+        QApplication::setPalette(QPalette(QColor(45, 45, 45)));
+        frmIcon notice;
+        notice.show();
+        QVERIFY(QTest::qWaitForWindowActive(&notice));
+        const QImage face = notice.grab().toImage();
+        for (QLabel *line : {notice.Label1, notice.Label2, notice.Label3, notice.Label4}) {
+            const QRect area(line->geometry().topLeft() * face.devicePixelRatio(), line->size() * face.devicePixelRatio());
+            QVERIFY2(face.pixelColor(area.topLeft()) == Qt::white && Darkest(face, area).lightness() < 64, qPrintable(line->text()));
+            QVERIFY(notice.rect().contains(line->geometry()) && line->width() >= line->fontMetrics().horizontalAdvance(line->text()));
+        }
+        QSignalSpy finished(&notice, &QDialog::finished);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(finished.count(), 1);
+        QApplication::setPalette(QPalette());
+    }
+
+    // The first game is dealt while the window is hidden and before any
+    // sound is loaded, so unseen and unheard; then the window shows,
+    // centred on the screen.
+    void theFirstDealIsHiddenAndSilentThenTheWindowShowsCentred()
+    {
+        WindowRig rig;
+        QList<bool> seenOrHeard; // at each pause of the first deal
+        rig.onPause = [&](int) { seenOrHeard << (rig.form.isVisible() || !mdlSound::slotBytes(Sound::sndClick).isEmpty()); };
+        mdlMain::ShowGameWindow(rig.form);
+        QVERIFY(seenOrHeard.size() > 1 && !seenOrHeard.contains(true));
+        QVERIFY(rig.form.isVisible() && !mdlSound::slotBytes(Sound::sndClick).isEmpty());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(screen.x() > 0 && screen.y() > 0);
+        const QPoint offCentre = rig.form.geometry().center() - screen.center();
+        QVERIFY2(offCentre.manhattanLength() <= 1, qPrintable(QString("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"
