@@ -7,11 +7,8 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'e2e'))
-import layout  # noqa: E402
-import pictures  # noqa: E402
-from board_view import BoardView  # noqa: E402
-from game_window import Failure, GameWindow  # noqa: E402
-from player_bot import Game, PlayerBot, SoundLog, sloppy  # noqa: E402
+from game_window import MASTER_BACK, SCALE, Failure, GameWindow  # noqa: E402
+from player_bot import PlayerBot, forgetful, perfect  # noqa: E402
 
 FACE_UP_IN_PLAY = 3   # cards face up in the picture of a game in play: too few for a line
 MISSES = 2            # memory misses on purpose, so that sad faces show
@@ -19,10 +16,9 @@ MISSES = 2            # memory misses on purpose, so that sad faces show
 
 def main():
     game, artifacts, out = sys.argv[1:4]
-    suffix = '' if layout.SCALE == 1 else f'@{layout.SCALE}x'
-    view = BoardView()
+    suffix = '' if SCALE == 1 else f'@{SCALE}x'
     window = GameWindow(game, artifacts)
-    bot = PlayerBot(window, view, SoundLog(os.path.join(artifacts, f'sounds{suffix}.jsonl')))
+    bot = PlayerBot(window)
 
     def keep(shot, name):
         path = os.path.join(out, f'{name}{suffix}.png')
@@ -30,17 +26,20 @@ def main():
         print(f'  {path}')
 
     try:
-        bot.game = Game()
-        _, shot = bot.wait_until(lambda s: s.master == pictures.MASTER_BACK, 'the first board')
+        _, shot = bot.wait_until(lambda s: s.master == MASTER_BACK, 'the first board')
         keep(shot, 'board')
-        memory = sloppy(MISSES)
+
+        def memory(player, drawn):
+            wrong = player.misses < MISSES and player.card_with(drawn)
+            return (forgetful if wrong else perfect)(player, drawn)
         result = None
-        while not result and len(bot.game.face_up) < FACE_UP_IN_PLAY:
-            result = bot.turn(memory)
+        while not result and len(bot.face_up) < FACE_UP_IN_PLAY:
+            drawn = bot.draw()
+            result = bot.pick(memory(bot, drawn), drawn)
         if not result:
             drawn = bot.draw()
             keep(bot.look()[1], 'play')
-            result = bot.pick(memory(bot.game, drawn), drawn) or bot.play(memory)
+            result = bot.pick(memory(bot, drawn), drawn) or bot.play(memory)
         window.expect(result == 'win', f'the game ended with a {result}, not a win')
         keep(bot.result_shot, 'win')
     except Failure as failure:

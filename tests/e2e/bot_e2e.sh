@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# The player bot plays whole games through the real window while the sink's
-# monitor records what the game played; the sound check reads the recording.
+# The player bot plays whole games through the real window.
 # Usage: bot_e2e.sh BUILD_DIR
 set -euo pipefail
 source "$(dirname "$0")/servers.sh"
 e2e_begin bot_e2e "$1"
 start_x_server
-start_sound_server
-start_recording "$ARTIFACTS/sink.raw"
 $PYTHON "$E2E_HERE/bot_e2e.py" "$GAME" "$ARTIFACTS"
