@@ -23,10 +23,10 @@ QByteArray chunk(const char *id, const QByteArray &body)
     return QByteArray(id, 4) + le(quint32(body.size()), 4) + body + QByteArray(body.size() % 2, '\0');
 }
 
-QByteArray format(int channels, int rate, int bits, int tag = 1)
+QByteArray fmt(int channels, int rate, int bits, int tag = 1)
 {
     const int align = channels * bits / 8;
-    return le(tag, 2) + le(channels, 2) + le(rate, 4) + le(rate * align, 4) + le(align, 2) + le(bits, 2);
+    return chunk("fmt ", le(tag, 2) + le(channels, 2) + le(rate, 4) + le(rate * align, 4) + le(align, 2) + le(bits, 2));
 }
 
 QByteArray riff(const QByteArray &chunks) { return "RIFF" + le(quint32(chunks.size() + 4), 4) + "WAVE" + chunks; }
@@ -39,7 +39,7 @@ WaveSound parseExactly(const QByteArray &image)
     return parseWave(QByteArray::fromRawData(exact.data(), qsizetype(exact.size())));
 }
 
-const QByteArray mono = format(1, 22050, 8), stereo = format(2, 44100, 16), samples = "0123456789abcdef";
+const QByteArray mono = fmt(1, 22050, 8), stereo = fmt(2, 44100, 16), data = chunk("data", "0123456789abcdef");
 
 } // namespace
 
@@ -47,47 +47,32 @@ class MediaTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void playableImages()
+    void playableAndBrokenImages()
     {
-        struct { const char *what; QByteArray image, samples; int channels; } rows[] = {
-            {"8-bit mono", riff(chunk("fmt ", mono) + chunk("data", samples)), samples, 1},
-            {"fact chunk, pad byte, LIST and stray bytes",
-             riff(chunk("fmt ", stereo) + chunk("fact", "abc") + chunk("data", samples) + chunk("LIST", "INFO")) + "\0\0",
-             samples, 2},
-            {"odd number of samples, then the pad byte", riff(chunk("fmt ", mono) + chunk("data", "abcde") + chunk("x   ", "")),
-             "abcde", 1},
-            {"half a frame at the end dropped", riff(chunk("fmt ", stereo) + chunk("data", samples + "xyz")), samples, 2},
-            {"samples before the format", riff(chunk("data", samples) + chunk("fmt ", mono)), samples, 1},
+        const std::pair<QByteArray, int> playable[] = { // the image, its channels
+            {riff(mono + data), 1},
+            {riff(stereo + chunk("fact", "abc") + data + chunk("LIST", "INFO")) + "\0\0", 2}, // pad byte, stray bytes
+            {riff(stereo + chunk("data", "0123456789abcdefxyz")), 2}, // half a frame at the end dropped
+            {riff(data + mono), 1},
         };
-        for (const auto &row : rows) {
-            const WaveSound sound = parseExactly(row.image);
-            QVERIFY2(sound.samples == row.samples && sound.format.channels == row.channels, row.what);
-        }
-    }
-
-    void brokenImagesPlayNothing()
-    {
-        const QByteArray good = riff(chunk("fmt ", mono) + chunk("data", samples));
-        const QByteArray rows[] = {
-            "RIFX" + good.mid(4), good.left(8) + "AVI " + good.mid(12), riff(chunk("fmt ", mono)),
-            riff(chunk("data", samples)), riff(chunk("fmt ", mono) + "data" + le(17, 4) + samples),
-            riff(chunk("fmt ", mono.left(14)) + chunk("data", samples)),
-            riff(chunk("fmt ", mono) + "LIST" + le(0xffffffff, 4) + chunk("data", samples)),
-            riff(chunk("fmt ", mono) + "junk" + le(3, 4) + "abc" + chunk("data", samples)), // pad byte missing
-            riff(chunk("fmt ", mono)) + chunk("data", samples), riff(chunk("fmt ", mono) + chunk("data", "")),
-            riff(chunk("fmt ", format(1, 22050, 32, 3)) + chunk("data", samples)),
-            riff(chunk("fmt ", format(1, 22050, 24)) + chunk("data", samples)),
-            riff(chunk("fmt ", format(3, 22050, 8)) + chunk("data", samples)),
-            riff(chunk("fmt ", format(1, 0, 8)) + chunk("data", samples)),
+        for (const auto &[image, channels] : playable)
+            QVERIFY2(parseExactly(image).samples == "0123456789abcdef"
+                         && parseExactly(image).format.channels == channels, image.toHex().constData());
+        const QByteArray broken[] = {
+            "RIFX" + riff(mono + data).mid(4), riff(mono + data).left(8) + "AVI " + riff(mono + data).mid(12),
+            riff(mono), riff(data), riff(mono + "data" + le(17, 4) + "0123456789abcdef"),
+            riff(chunk("fmt ", mono.mid(8, 14)) + data), riff(mono + "LIST" + le(0xffffffff, 4) + data),
+            riff(mono + "junk" + le(3, 4) + "abc" + data), // the pad byte missing
+            riff(mono) + data, riff(mono + chunk("data", "")), riff(fmt(1, 22050, 32, 3) + data),
+            riff(fmt(1, 22050, 24) + data), riff(fmt(3, 22050, 8) + data), riff(fmt(1, 0, 8) + data),
         };
-        for (const QByteArray &image : rows)
+        for (const QByteArray &image : broken)
             QVERIFY2(parseExactly(image).isEmpty(), image.toHex().constData());
     }
 
     void imageCutAnywhereBeforeTheEndOfItsSamplesPlaysNothing()
     {
-        const QByteArray image = riff(chunk("fmt ", mono + le(0, 2)) + chunk("fact", "abc") + chunk("data", "abcde")
-                                      + chunk("LIST", "INFO"));
+        const QByteArray image = riff(mono + chunk("fact", "abc") + chunk("data", "abcde") + chunk("LIST", "INFO"));
         const qsizetype samplesEnd = image.indexOf("abcde") + 5;
         for (qsizetype length = 0; length <= image.size(); ++length)
             QVERIFY2(parseExactly(image.left(length)).samples == (length < samplesEnd ? "" : "abcde"),
@@ -100,9 +85,8 @@ private slots:
         mdlSound::LoadWaves();
         const int waves[] = {102, 103, 104, 105, 106, 108}; // in Sound order
         for (int i = 0; i < 6; ++i) {
-            const QByteArray &bytes = mdlSound::slotBytes(Sound(i));
-            QVERIFY(!parseWave(bytes).isEmpty());
-            QCOMPARE(bytes, Catalogue::LoadResData(waves[i], "WAVE"));
+            QVERIFY(!parseWave(mdlSound::slotBytes(Sound(i))).isEmpty());
+            QCOMPARE(mdlSound::slotBytes(Sound(i)), Catalogue::LoadResData(waves[i], "WAVE"));
         }
     }
 };

@@ -17,7 +17,7 @@ sleep 0.3
 $check analyse "$ARTIFACTS/rec.raw" "$ARTIFACTS/script.log" "$2"
 
 export PULSE_SERVER=unix:$E2E_WORK/no-server
-timeout 20 "$script" 0:slot:sndFlip 10:load 20:slot:sndWin 30:slot:sndMatch 40:end >"$ARTIFACTS/out" 2>&1
+timeout 20 "$script" 0:slot:0 10:load 20:slot:1 30:slot:3 40:end >"$ARTIFACTS/out" 2>&1
 cat "$ARTIFACTS/out"
 # A request that waited for a server would take hundreds of milliseconds.
 awk '!/returned after/ || $(NF-1) >= 50 { bad = 1 } END { exit bad }' "$ARTIFACTS/out" \

@@ -23,8 +23,8 @@ WHOLE_MS = 15         # a whole sound is heard within this of its length, on a b
 # louder, so that it shows where it cuts the long one without a gap.
 TONES = {'whole16': (500, 0.5, 2, 44100, 16), 'whole8': (200, 0.8, 1, 22050, 8), 'long': (1000, 0.3, 2, 44100, 16)}
 SCRIPT = ['0:file:{d}/whole16.wav', '1000:file:{d}/whole8.wav', '2000:file:{d}/long.wav', '2300:file:{d}/whole8.wav',
-          '3000:file:{d}/long.wav', '3300:slot:sndClick',  # still empty: "load" comes later
-          '4000:load', '4100:slot:sndFlip', '5000:end']
+          '3000:file:{d}/long.wav', '3300:slot:2',  # still empty: "load" comes later
+          '4000:load', '4100:slot:0', '5000:end']
 
 
 def write_tone(path, ms, amplitude, channels, rate, bits):
