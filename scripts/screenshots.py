@@ -8,7 +8,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'e2e'))
 from game_window import MASTER_BACK, SCALE, Failure, GameWindow  # noqa: E402
-from player_bot import PlayerBot, forgetful, perfect  # noqa: E402
+from bot_e2e import PlayerBot, forgetful, perfect  # noqa: E402
 
 FACE_UP_IN_PLAY = 3   # cards face up in the picture of a game in play: too few for a line
 MISSES = 2            # memory misses on purpose, so that sad faces show
