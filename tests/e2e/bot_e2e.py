@@ -1,8 +1,8 @@
-"""Whole games through the real window, played by a bot that knows only what
-screenshots showed it: a deal with a card clicked during it, a win from the
-keyboard alone, a loss at the eighth miss with clicks held during pauses, the
-help over the board, a new game and the exit.
-Usage: bot_e2e.py GAME ARTIFACTS"""
+# Whole games through the real window, played by a bot that knows only what
+# screenshots showed it: a deal with a card clicked during it, a win from the
+# keyboard alone, a loss at the eighth miss with clicks held during pauses, the
+# help over the board, a new game and the exit.
+# Usage: bot_e2e.py GAME ARTIFACTS
 import sys
 
 from game_window import (BLANK, BOARD_INSIDE, CARDS, EXIT, FACES, FIXED_BACK, HELP, MASTER_BACK, MASTER_BOX,
@@ -13,13 +13,13 @@ LINES = [[4 * r + c + 1 for c in range(4)] for r in range(4)] + [[4 * r + c + 1 
 
 
 def perfect(bot, drawn):
-    """The card the picture was seen on, else a card never seen."""
+    # The card the picture was seen on, else a card never seen.
     return bot.card_with(drawn) or bot.unknown()[0]
 
 
 def forgetful(bot, drawn):
-    """A wrong card whenever it can; new cards only where a lucky match
-    completes no line, so that it loses."""
+    # A wrong card whenever it can; new cards only where a lucky match
+    # completes no line, so that it loses.
     right = bot.card_with(drawn)
     wrong = [k for k in [*bot.known, *bot.unknown()] if k != right]
     safe = [k for k in bot.unknown() if not bot.completes_line(k)]
@@ -46,12 +46,12 @@ class PlayerBot:
         return self.window.wait_for(lambda shot: seen(v := self.view.read(shot)) and v, what)
 
     def check_board(self, seen, shot, master=MASTER_BACK):
-        """Matched cards face up, the rest face down, the Master Card as given."""
+        # Matched cards face up, the rest face down, the Master Card as given.
         want = {k: self.face_up.get(k, FIXED_BACK) for k in CARDS}
         self.window.expect(seen.cards == want and seen.master == master, f'the board shows {seen}', shot)
 
     def deal(self, held_card=None):
-        """Deals a new game; a card clicked as the deal begins shows nothing."""
+        # Deals a new game; a card clicked as the deal begins shows nothing.
         self.window.click(PLAY)
         if held_card:
             self.window.click(card_box(held_card))
@@ -71,9 +71,9 @@ class PlayerBot:
         return seen.master
 
     def pick(self, card, drawn, during_pause=None):
-        """Picks card against the drawn picture; returns 'win' or 'lose' when
-        that ends the game. during_pause(face) runs while the card shows its
-        face, and gives the Master Card pictures allowed after the pause."""
+        # Picks card against the drawn picture; returns 'win' or 'lose' when
+        # that ends the game. during_pause(face) runs while the card shows its
+        # face, and gives the Master Card pictures allowed after the pause.
         self.window.click(card_box(card))
         face, shot = self.window.wait_for(
             lambda s: 'lose' if (v := self.view.read(s)).panel == 'lose' else v.cards[card] in FACES and v.cards[card],
@@ -99,9 +99,9 @@ class PlayerBot:
         self.check_board(seen, shot, master=seen.master)
 
     def see_win(self, line):
-        """The line blinks, then the win panel shows. A card clicked while the
-        match shows, and again while the line is off, waits for the game's end,
-        which has locked it."""
+        # The line blinks, then the win panel shows. A card clicked while the
+        # match shows, and again while the line is off, waits for the game's end,
+        # which has locked it.
         held = next(k for k in CARDS if k not in line and k not in self.face_up)
         self.window.click(card_box(held))
         others = {k: self.face_up.get(k, FIXED_BACK) for k in CARDS if k not in line}
@@ -122,17 +122,17 @@ class PlayerBot:
         return 'win'
 
     def play(self, choose):
-        """Turns until the game ends; returns 'win' or 'lose'."""
+        # Turns until the game ends; returns 'win' or 'lose'.
         while not (result := self.pick(choose(self, drawn := self.draw()), drawn)):
             self.window.expect(self.misses <= MISSES_TO_LOSE, f'no lose panel after {self.misses} misses')
         return result
 
 
 def lose_with_held_clicks(bot):
-    """Forgets until the eighth miss loses. Once, the Master Card is clicked
-    during a wrong pick's pause: the drawn picture stays until the pause ends,
-    then the draw comes. Once, the right card is clicked during a wrong pick's
-    pause: it is not picked against that picture."""
+    # Forgets until the eighth miss loses. Once, the Master Card is clicked
+    # during a wrong pick's pause: the drawn picture stays until the pause ends,
+    # then the draw comes. Once, the right card is clicked during a wrong pick's
+    # pause: it is not picked against that picture.
     held_master = held_card = False
     drawn = None
     while True:
@@ -164,7 +164,7 @@ def lose_with_held_clicks(bot):
 
 
 def help_shown(bot, shot):
-    """The cards hidden by at least ten lines of dark text."""
+    # The cards hidden by at least ten lines of dark text.
     board = region(shot, BOARD_INSIDE).convert('L')
     dark = [min(board.crop((0, j, board.width, j + 1)).getdata()) < 100 for j in range(board.height)]
     lines = sum(d and not before for before, d in zip([False] + dark, dark))

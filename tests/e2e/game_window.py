@@ -1,6 +1,6 @@
-"""The real game in the test's X server, used only as a person does: xdotool's
-pointer and keys, and screenshots told apart by exact pixels against the
-game's own pictures. Places are (x, y, w, h) in window pixels."""
+# The real game in the test's X server, used only as a person does: xdotool's
+# pointer and keys, and screenshots told apart by exact pixels against the
+# game's own pictures. Places are (x, y, w, h) in window pixels.
 import io
 import os
 import struct
@@ -21,8 +21,9 @@ FIXED_BACK, MASTER_BACK, FACES, BLANK = 255, 350, range(501, 555), 0  # BLANK: a
 CARDS = range(1, 17)
 
 
+# What the player saw that the game should not have shown.
 class Failure(Exception):
-    """What the player saw that the game should not have shown."""
+    pass
 
 
 def run(*command, check=True):
@@ -98,7 +99,7 @@ class GameWindow:
             raise Failure(message)
 
     def wait_for(self, seen, what):
-        """Looks until seen(shot) gives a true value; returns (value, shot)."""
+        # Looks until seen(shot) gives a true value; returns (value, shot).
         deadline = time.monotonic() + PATIENCE
         while not (value := seen(shot := self.grab())):
             self.expect(time.monotonic() < deadline, f'waited for {what}', shot)
@@ -110,10 +111,10 @@ class GameWindow:
             look(self.grab())
 
     def click(self, place):
-        """A left click in the middle of place, the pointer then parked off the
-        window. With keys on, the arrow keys take the focus ring there from a
-        known corner (the first key only shows the ring), then Space; the play
-        button is Ctrl+N."""
+        # A left click in the middle of place, the pointer then parked off the
+        # window. With keys on, the arrow keys take the focus ring there from a
+        # known corner (the first key only shows the ring), then Space; the play
+        # button is Ctrl+N.
         if self.keys and place == PLAY:
             return run('xdotool', 'key', 'ctrl+n')
         if self.keys:
@@ -122,7 +123,7 @@ class GameWindow:
         self.drag((place[0] + place[2] // 2, place[1] + place[3] // 2), (0, 0), steps=0)
 
     def drag(self, start, by, steps=8):
-        """Presses at window point start, moves by (dx, dy) in steps, releases."""
+        # Presses at window point start, moves by (dx, dy) in steps, releases.
         x, y = (a + b * SCALE for a, b in zip(self.position(), start))
         moves = [['mousemove', '--sync', str(x + by[0] * SCALE * i // steps), str(y + by[1] * SCALE * i // steps)]
                  for i in range(1, steps + 1)]

@@ -7,41 +7,34 @@ PYTHON=/usr/bin/python3
 e2e_pids=()
 
 e2e_begin() {
-  local name=$1 build=$2
-  GAME=$build/shell/lumidex
-  ARTIFACTS=$build/e2e-artifacts/$name
+  GAME=$2/shell/lumidex ARTIFACTS=$2/e2e-artifacts/$1 E2E_WORK=$(mktemp -d)
   rm -rf "$ARTIFACTS" && mkdir -p "$ARTIFACTS"
-  E2E_WORK=$(mktemp -d)
   trap e2e_end EXIT
   [ -x "$GAME" ] || { echo "no game executable at $GAME"; exit 1; }
 }
 
 e2e_end() {
-  local status=$?
-  for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
-    # CONT: a test may have left a server stopped.
-    kill "${e2e_pids[i]}" 2>/dev/null && { kill -CONT "${e2e_pids[i]}"; wait "${e2e_pids[i]}"; } 2>/dev/null || true
-  done
+  local status=$? pid
+  # CONT: a test may have left a server stopped.
+  for pid in "${e2e_pids[@]}"; do kill "$pid" && kill -CONT "$pid"; done 2>/dev/null
+  wait 2>/dev/null || true
   [ -s "$E2E_WORK/run/pulse/pid" ] && kill "$(cat "$E2E_WORK/run/pulse/pid")" 2>/dev/null
   rm -rf "$E2E_WORK"
   [ "$status" -eq 0 ] || echo "FAILED; screenshots and logs are in $ARTIFACTS"
   exit "$status"
 }
 
+# Polls up to twenty seconds for a command to succeed.
+await() { for _ in $(seq 400); do "$@" >/dev/null 2>&1 && return; sleep 0.05; done; echo "waited for: $*"; exit 1; }
+
 # An Xvfb of its own on a free display; sets DISPLAY and X_SERVER_PID.
+# -noreset: a game started as the previous one leaves must not meet a server resetting itself.
 start_x_server() {
-  local shown=$E2E_WORK/display
-  # -noreset: a game started just as the previous one leaves must not meet
-  # a server in the middle of resetting itself.
-  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$shown" 2>"$ARTIFACTS/xvfb.log" &
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_WORK/display" 2>"$ARTIFACTS/xvfb.log" &
   e2e_pids+=($!)
   export X_SERVER_PID=$!
-  for _ in $(seq 200); do
-    grep -q . "$shown" 2>/dev/null && break
-    sleep 0.05
-  done
-  grep -q . "$shown" || { echo "Xvfb did not start"; cat "$ARTIFACTS/xvfb.log"; exit 1; }
-  export DISPLAY=:$(head -1 "$shown")
+  await grep -q . "$E2E_WORK/display"
+  export DISPLAY=:$(head -1 "$E2E_WORK/display")
 }
 
 # A PulseAudio server of its own with one null sink, mono at 22050 Hz like
@@ -57,9 +50,9 @@ start_sound_server() {
   pactl set-default-sink e2e
 }
 
-# PipeWire and its PulseAudio server, as current desktops run them, with one
-# null sink as the default, mono at 22050 Hz. Sets SOUND_SERVER_PID to the
-# process that answers the game (the one to stop to hang the server).
+# PipeWire and its PulseAudio server, as current desktops run them, with a
+# null sink as the default. Sets SOUND_SERVER_PID to the process that answers
+# the game (the one to stop to hang the server).
 start_pipewire_server() {
   export XDG_RUNTIME_DIR=$E2E_WORK/pipewire-run PULSE_SERVER=unix:$E2E_WORK/pipewire-run/pulse/native
   unset PULSE_SINK
@@ -72,27 +65,17 @@ start_pipewire_server() {
     e2e_pids+=($!)
   done
   export SOUND_SERVER_PID=$!
-  for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
+  await pactl info
   pactl load-module module-null-sink sink_name=e2e rate=22050 channels=1 >/dev/null
   # The session manager takes the default sink once it is up.
-  for _ in $(seq 400); do
-    pactl set-default-sink e2e 2>/dev/null && [ "$(pactl get-default-sink)" = e2e ] && return
-    sleep 0.05
-  done
-  echo "PipeWire did not take the null sink as its default"; exit 1
+  await eval 'pactl set-default-sink e2e && [ "$(pactl get-default-sink)" = e2e ]'
 }
 
 # Records the sink's monitor as raw signed 16-bit mono at 22050 Hz into FILE,
-# and writes FILE.start: a clock time (seconds) and the byte count the file
-# had at that time, to place the recording on the game's clock.
+# once it records: an idle sink's monitor drops its first second or so.
 start_recording() {
   local file=$1
   parec -d e2e.monitor --latency-msec=10 --format=s16le --rate=22050 --channels=1 --raw >"$file" &
   e2e_pids+=($!)
-  # An idle sink's monitor drops its first second or so: wait until it records.
-  for _ in $(seq 200); do
-    [ "$(stat -c %s "$file")" -gt 4410 ] && break
-    sleep 0.02
-  done
-  $PYTHON -c 'import os, sys, time; print(time.time(), os.path.getsize(sys.argv[1]))' "$file" >"$file.start"
+  await eval '[ "$(stat -c %s "$file")" -gt 4410 ]'
 }

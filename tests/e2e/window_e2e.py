@@ -1,7 +1,7 @@
-"""The game window as a person meets it: when and where it appears, dragging
-it, a sound server that stops answering, the display going away; with "soak",
-a minute of quick play.
-Usage: window_e2e.py GAME ARTIFACTS RECORDING [soak]"""
+# The game window as a person meets it: when and where it appears, dragging
+# it, a sound server that stops answering, the display going away; with "soak",
+# a minute of quick play.
+# Usage: window_e2e.py GAME ARTIFACTS RECORDING [soak]
 import array
 import os
 import signal
@@ -29,7 +29,7 @@ def start():
 
 
 def loudest(start=0):
-    """The loudest sample recorded since byte start, and where the recording ends."""
+    # The loudest sample recorded since byte start, and where the recording ends.
     with open(sys.argv[3], 'rb') as f:
         samples = array.array('h', f.read()[start:])
     return max(map(abs, samples), default=0), start + len(samples) * 2
@@ -64,9 +64,9 @@ def deal(game):
 
 
 def hung_sound_server():
-    """While the sound server hangs the game plays on, silent; once it
-    answers, nothing asked meanwhile is heard, new sounds are, from a stream
-    that names the game. The exit spot ends the game at once, the server hung."""
+    # While the sound server hangs the game plays on, silent; once it
+    # answers, nothing asked meanwhile is heard, new sounds are, from a stream
+    # that names the game. The exit spot ends the game at once, the server hung.
     server = int(os.environ['SOUND_SERVER_PID'])
     os.kill(server, signal.SIGSTOP)
     game = start()
@@ -94,9 +94,9 @@ def hung_sound_server():
 
 
 def quick_play():
-    """A Fixed Card and the Master Card in turn, the help and a new game every
-    15 rounds: the game lives, says nothing, and its memory and open files
-    level off."""
+    # A Fixed Card and the Master Card in turn, the help and a new game every
+    # 15 rounds: the game lives, says nothing, and its memory and open files
+    # level off.
     # AddressSanitizer's hold on freed memory would count as growth.
     os.environ['ASAN_OPTIONS'] = os.environ.get('ASAN_OPTIONS', '') + ':quarantine_size_mb=16'
     game = start()
@@ -123,7 +123,7 @@ def quick_play():
 
 
 def display_lost():
-    """The display goes away after a sound has played: status 1, no crash."""
+    # The display goes away after a sound has played: status 1, no crash.
     game = start()
     try:
         game.click(MASTER_BOX)

@@ -1,11 +1,10 @@
-"""Makes the tones for the real-sound test, gives the request script that
-plays them, and checks a recording of the sound server against it.
-
-  sound_check.py tones DIR                 writes the test tones into DIR
-  sound_check.py script DIR                prints the requests for lumidex_wave_script
-  sound_check.py analyse REC LOG FLIP      REC: raw signed 16-bit mono at RATE;
-      LOG: the script's output; FLIP: the WAVE file behind the sndFlip slot.
-"""
+# Makes the tones for the real-sound test, gives the request script that
+# plays them, and checks a recording of the sound server against it.
+#
+# sound_check.py tones DIR                 writes the test tones into DIR
+# sound_check.py script DIR                prints the requests for lumidex_wave_script
+# sound_check.py analyse REC LOG FLIP      REC: raw signed 16-bit mono at RATE;
+# LOG: the script's output; FLIP: the WAVE file behind the sndFlip slot.
 import array
 import math
 import re
@@ -40,8 +39,8 @@ def write_tone(path, ms, amplitude, channels, rate, bits):
 
 
 def sounds(rec, frm, to):
-    """(first, end) sample of each sound in rec[frm:to], split by silent gaps
-    or where the quiet long tone turns into the loud short one."""
+    # (first, end) sample of each sound in rec[frm:to], split by silent gaps
+    # or where the quiet long tone turns into the loud short one.
     runs, last = [], None
     for i in range(frm, min(to, len(rec))):
         if abs(rec[i]) > SILENCE:
