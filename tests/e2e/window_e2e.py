@@ -14,7 +14,7 @@ from game_window import (BLANK, EXIT, FACES, FIXED_BACK, HELP, MASTER_BACK, MAST
 SHOWN_AFTER = 1.2   # seconds: the first deal (1.6 s) is laid before the window shows
 AT_ONCE = 5.0       # seconds an exit may take on a loaded machine; a wait for a hung server never ends
 SILENCE = 300       # a recorded sample louder than this is sound
-game_path, view = sys.argv[1], BoardView()
+game_path, view, games = sys.argv[1], BoardView(), []
 
 
 def fresh(shot):
@@ -23,7 +23,7 @@ def fresh(shot):
 
 
 def start():
-    game = GameWindow(game_path, sys.argv[2])
+    games.append(game := GameWindow(game_path, sys.argv[2]))
     game.wait_for(fresh, 'the first board')
     return game
 
@@ -42,19 +42,16 @@ def exits_at_once(game):
 
 def start_up_and_drag():
     game = start()
-    try:
-        print(f'the window was still missing {game.unseen_until:.2f} s after the start')
-        game.expect(game.unseen_until >= SHOWN_AFTER, 'the window showed before the hidden deal ended')
-        screen = map(int, run('xdotool', 'getdisplaygeometry').split())
-        x, y, w, h = game.geometry()
-        game.expect((x, y) == tuple((s - v) // 2 for s, v in zip(screen, (w, h))), f'the window is not centred: {x},{y}')
-        game.drag((140, 30), (-37, 23))
-        game.expect(game.position() == (x - 37, y + 23), f'dragging the background took the window to {game.position()}')
-        game.drag((100, 130), (60, 40))  # from card 6
-        game.expect(game.position() == (x - 37, y + 23), 'a drag from a card moved the window')
-        exits_at_once(game)
-    finally:
-        game.stop()
+    print(f'the window was still missing {game.unseen_until:.2f} s after the start')
+    game.expect(game.unseen_until >= SHOWN_AFTER, 'the window showed before the hidden deal ended')
+    screen = map(int, run('xdotool', 'getdisplaygeometry').split())
+    x, y, w, h = game.geometry()
+    game.expect((x, y) == tuple((s - v) // 2 for s, v in zip(screen, (w, h))), f'the window is not centred: {x},{y}')
+    game.drag((140, 30), (-37, 23))
+    game.expect(game.position() == (x - 37, y + 23), f'dragging the background took the window to {game.position()}')
+    game.drag((100, 130), (60, 40))  # from card 6
+    game.expect(game.position() == (x - 37, y + 23), 'a drag from a card moved the window')
+    exits_at_once(game)
 
 
 def deal(game):
@@ -70,27 +67,23 @@ def hung_sound_server():
     server = int(os.environ['SOUND_SERVER_PID'])
     os.kill(server, signal.SIGSTOP)
     game = start()
-    try:
-        game.click(MASTER_BOX)
-        game.wait_for(lambda s: view.read(s).master in FACES, 'the Master Card to show a picture')
-        game.click(card_box(1))
-        game.wait_for(lambda s: view.read(s).cards[1] in FACES, 'card 1 to show its picture')
-        deal(game)
-        time.sleep(1)
-        os.kill(server, signal.SIGCONT)
-        time.sleep(1)
-        loud, quiet = loudest()
-        game.expect(loud <= SILENCE, 'a sound asked for while the server hung was played')
-        deal(game)
-        streams = run('pactl', 'list', 'sink-inputs')
-        for shown in ('application.name = "Lumidex"', 'media.role = "game"'):
-            game.expect(shown in streams, f'the mixer does not show {shown}:\n{streams}')
-        game.expect(loudest(quiet)[0] > SILENCE, 'no sound came back with the server')
-        os.kill(server, signal.SIGSTOP)
-        exits_at_once(game)
-    finally:
-        os.kill(server, signal.SIGCONT)
-        game.stop()
+    game.click(MASTER_BOX)
+    game.wait_for(lambda s: view.read(s).master in FACES, 'the Master Card to show a picture')
+    game.click(card_box(1))
+    game.wait_for(lambda s: view.read(s).cards[1] in FACES, 'card 1 to show its picture')
+    deal(game)
+    time.sleep(1)
+    os.kill(server, signal.SIGCONT)
+    time.sleep(1)
+    loud, quiet = loudest()
+    game.expect(loud <= SILENCE, 'a sound asked for while the server hung was played')
+    deal(game)
+    streams = run('pactl', 'list', 'sink-inputs')
+    for shown in ('application.name = "Lumidex"', 'media.role = "game"'):
+        game.expect(shown in streams, f'the mixer does not show {shown}:\n{streams}')
+    game.expect(loudest(quiet)[0] > SILENCE, 'no sound came back with the server')
+    os.kill(server, signal.SIGSTOP)
+    exits_at_once(game)
 
 
 def quick_play():
@@ -100,39 +93,33 @@ def quick_play():
     # AddressSanitizer's hold on freed memory would count as growth.
     os.environ['ASAN_OPTIONS'] = os.environ.get('ASAN_OPTIONS', '') + ':quarantine_size_mb=16'
     game = start()
-    try:
-        use, began = [], time.monotonic()
-        while time.monotonic() - began < 60:
-            rounds = len(use) + 1
-            for place, wait in [(card_box(rounds % 16 + 1), 0.3), (MASTER_BOX, 0.7)] + \
-                    [(HELP, 0.3), (PLAY, 2.0)] * (rounds % 15 == 0):
-                game.click(place)
-                time.sleep(wait)
-            proc = f'/proc/{game.process.pid}'
-            with open(f'{proc}/status') as f:  # gone if the game ended
-                rss = next(int(line.split()[1]) for line in f if line.startswith('VmRSS:'))
-            use.append((rss, len(os.listdir(f'{proc}/fd'))))
-        settled = use[15]  # after the first help and new game, which keep what they load
-        print(f'quick play: {len(use)} rounds; RSS, open files: at first {use[0]}, settled {settled}, last {use[-1]}')
-        game.expect(max(u[1] for u in use) <= use[0][1] + 2 and use[-1][0] <= settled[0] * 1.1, 'the use kept growing')
-        exits_at_once(game)
-        said = game.process.stderr.read().decode()
-        game.expect(not said, f'the game said:\n{said}')
-    finally:
-        game.stop()
+    use, began = [], time.monotonic()
+    while time.monotonic() - began < 60:
+        rounds = len(use) + 1
+        for place, wait in [(card_box(rounds % 16 + 1), 0.3), (MASTER_BOX, 0.7)] + \
+                [(HELP, 0.3), (PLAY, 2.0)] * (rounds % 15 == 0):
+            game.click(place)
+            time.sleep(wait)
+        proc = f'/proc/{game.process.pid}'
+        with open(f'{proc}/status') as f:  # gone if the game ended
+            rss = next(int(line.split()[1]) for line in f if line.startswith('VmRSS:'))
+        use.append((rss, len(os.listdir(f'{proc}/fd'))))
+    settled = use[15]  # after the first help and new game, which keep what they load
+    print(f'quick play: {len(use)} rounds; RSS, open files: at first {use[0]}, settled {settled}, last {use[-1]}')
+    game.expect(max(u[1] for u in use) <= use[0][1] + 2 and use[-1][0] <= settled[0] * 1.1, 'the use kept growing')
+    exits_at_once(game)
+    said = game.process.stderr.read().decode()
+    game.expect(not said, f'the game said:\n{said}')
 
 
 def display_lost():
     # The display goes away after a sound has played: status 1, no crash.
     game = start()
-    try:
-        game.click(MASTER_BOX)
-        game.wait_for(lambda s: view.read(s).master in FACES, 'the Master Card to show a picture')
-        os.kill(int(os.environ['X_SERVER_PID']), signal.SIGTERM)
-        status, said = game.wait_exit(PATIENCE), game.process.stderr.read().decode()
-        game.expect(status == 1 and 'Sanitizer' not in said, f'lost display: status {status}, said:\n{said}')
-    finally:
-        game.stop()
+    game.click(MASTER_BOX)
+    game.wait_for(lambda s: view.read(s).master in FACES, 'the Master Card to show a picture')
+    os.kill(int(os.environ['X_SERVER_PID']), signal.SIGTERM)
+    status, said = game.wait_exit(PATIENCE), game.process.stderr.read().decode()
+    game.expect(status == 1 and 'Sanitizer' not in said, f'lost display: status {status}, said:\n{said}')
 
 
 try:
@@ -143,4 +130,7 @@ try:
     display_lost()
 except Failure as failure:
     sys.exit(f'FAIL: {failure}')
+finally:
+    for game in games:
+        game.stop()
 print('window_e2e: all passed')
