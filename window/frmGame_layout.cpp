@@ -83,6 +83,8 @@ void frmGame::buildLayout()
     txtHelp->setGeometry(0, 0, 235, 233);
     Picture3->place(txtHelp, 30, 32);
     txtHelp->setReadOnly(true);
+    // A click on the help must not keep the keys from the board once it hides.
+    txtHelp->setFocusPolicy(Qt::NoFocus);
     // The instructions keep their own line breaks; a narrower face lets the
     // longest of their lines fit the panel instead of wrapping.
     txtHelp->setFont(GameFont(10, QFont::SemiCondensed));

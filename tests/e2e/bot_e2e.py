@@ -5,8 +5,8 @@
 # Usage: bot_e2e.py GAME ARTIFACTS
 import sys
 
-from game_window import (BLANK, BOARD_INSIDE, CARDS, EXIT, FACES, FIXED_BACK, HELP, MASTER_BACK, MASTER_BOX,
-                         PATIENCE, PLAY, BoardView, Failure, GameWindow, card_box, region, run)
+from game_window import (BLANK, CARDS, EXIT, FACES, FIXED_BACK, HELP, MASTER_BACK, MASTER_BOX,
+                         PATIENCE, PLAY, BoardView, Failure, GameWindow, card_box, run)
 
 MISSES_TO_LOSE = 8
 LINES = [[4 * r + c + 1 for c in range(4)] for r in range(4)] + [[4 * r + c + 1 for r in range(4)] for c in range(4)]
@@ -163,14 +163,6 @@ def lose_with_held_clicks(bot):
         drawn = seen.master if seen.master in FACES else None
 
 
-def help_shown(bot, shot):
-    # The cards hidden by at least ten lines of dark text.
-    board = region(shot, BOARD_INSIDE).convert('L')
-    dark = [min(board.crop((0, j, board.width, j + 1)).getdata()) < 100 for j in range(board.height)]
-    lines = sum(d and not before for before, d in zip([False] + dark, dark))
-    return all(c is None for c in bot.view.read(shot).cards.values()) and lines >= 10
-
-
 if __name__ == '__main__':
     bot = PlayerBot(window := GameWindow(sys.argv[1], sys.argv[2]))
     try:
@@ -184,7 +176,7 @@ if __name__ == '__main__':
         window.keys = False
         lose_with_held_clicks(bot)
         window.click(HELP)
-        window.wait_for(lambda s: help_shown(bot, s), 'the help over the board')
+        bot.wait_until(lambda s: all(c is None for c in s.cards.values()), 'the help over the board')
         bot.deal()
         window.click(EXIT)
         window.expect(window.wait_exit(PATIENCE) == 0, 'the exit spot did not end the game with status 0')

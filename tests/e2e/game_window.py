@@ -15,7 +15,6 @@ RESOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..',
 PATIENCE = 20.0   # how long anything may take to show on a loaded machine
 WINDOW_SIZE = (302 * SCALE, 390 * SCALE)
 MASTER_BOX, PLAY, HELP, EXIT = (28, 312, 55, 55), (172, 312, 45, 47), (218, 312, 43, 47), (274, 2, 25, 23)
-BOARD_INSIDE = (29, 77, 212, 229)  # the scroll bar left out
 PANEL_TOP = (33, 81, 223, 104)     # the result panel above the miss count
 FIXED_BACK, MASTER_BACK, FACES, BLANK = 255, 350, range(501, 555), 0  # BLANK: a card not laid yet
 CARDS = range(1, 17)
@@ -72,12 +71,10 @@ class GameWindow:
     def __init__(self, executable, artifacts):
         self.artifacts, self.keys, self.started = artifacts, False, time.monotonic()
         self.process = subprocess.Popen([executable], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.unseen_until = 0.0  # seconds after the start when the window was last seen missing
         while time.monotonic() < self.started + PATIENCE and self.process.poll() is None:
             for self.id in run('xdotool', 'search', '--onlyvisible', '--pid', str(self.process.pid), check=False).split():
                 if self.geometry()[2:] == WINDOW_SIZE:
                     return
-            self.unseen_until = time.monotonic() - self.started
         raise Failure(f'no game window showed (status {self.process.poll()})')
 
     def geometry(self):
@@ -120,15 +117,8 @@ class GameWindow:
         if self.keys:
             k = next((k for k in CARDS if card_box(k) == place), 17)
             return run('xdotool', 'key', *['Up'] * 5, *['Left'] * 3, *['Right'] * ((k - 1) % 4), *['Down'] * ((k - 1) // 4), 'space')
-        self.drag((place[0] + place[2] // 2, place[1] + place[3] // 2), (0, 0), steps=0)
-
-    def drag(self, start, by, steps=8):
-        # Presses at window point start, moves by (dx, dy) in steps, releases.
-        x, y = (a + b * SCALE for a, b in zip(self.position(), start))
-        moves = [['mousemove', '--sync', str(x + by[0] * SCALE * i // steps), str(y + by[1] * SCALE * i // steps)]
-                 for i in range(1, steps + 1)]
-        run('xdotool', 'mousemove', '--sync', str(x), str(y), 'mousedown', '1', *sum(moves, []), 'mouseup', '1',
-            'mousemove', '--sync', '0', '0')
+        x, y = (at + (p + size // 2) * SCALE for at, p, size in zip(self.position(), place, place[2:]))
+        run('xdotool', 'mousemove', '--sync', str(x), str(y), 'click', '1', 'mousemove', '--sync', '0', '0')
 
     def wait_exit(self, timeout):
         try:

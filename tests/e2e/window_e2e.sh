@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game window under a real X server, on a desktop whose sound server is
-# PipeWire: start-up, dragging, exit, a sound server that
+# PipeWire: a sound server that
 # hangs, and losing the display; with "soak", a minute of quick play too.
 # Usage: window_e2e.sh BUILD_DIR [soak]
 set -euo pipefail
