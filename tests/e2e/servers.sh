@@ -15,10 +15,11 @@ e2e_begin() {
 
 e2e_end() {
   local status=$? pid
-  # CONT: a test may have left a server stopped.
-  for pid in "${e2e_pids[@]}"; do kill "$pid" && kill -CONT "$pid"; done 2>/dev/null
+  # CONT: a test may have left a server stopped. A process may end between
+  # the two signals, and that must not fail the test.
+  for pid in "${e2e_pids[@]}"; do kill "$pid" && kill -CONT "$pid" || true; done 2>/dev/null
   wait 2>/dev/null || true
-  [ -s "$E2E_WORK/run/pulse/pid" ] && kill "$(cat "$E2E_WORK/run/pulse/pid")" 2>/dev/null
+  [ -s "$E2E_WORK/run/pulse/pid" ] && kill "$(cat "$E2E_WORK/run/pulse/pid")" 2>/dev/null || true
   rm -rf "$E2E_WORK"
   [ "$status" -eq 0 ] || echo "FAILED; screenshots and logs are in $ARTIFACTS"
   exit "$status"
