@@ -82,7 +82,10 @@ KeyboardPlay::KeyboardPlay(QWidget *window, std::vector<PictureBox *> boardCards
 
 bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched == window)
+    // Keys come to the card under the ring, which holds the focus, or to the
+    // window while no card has it yet.
+    auto *target = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::KeyPress && target && (target == window || window->isAncestorOf(target)))
         return keyPressed(static_cast<QKeyEvent *>(event)->key());
     if (event->type() == QEvent::MouseButtonPress) {
         auto *pressed = qobject_cast<QWidget *>(watched);
@@ -138,7 +141,10 @@ PictureBox *KeyboardPlay::focused() const
 
 void KeyboardPlay::showRing(bool shown)
 {
-    if (shown)
+    if (shown) {
         static_cast<FocusRing *>(ring)->follow(focused());
+        // The card takes the focus too, so that a screen reader names it.
+        focused()->setFocus(Qt::OtherFocusReason);
+    }
     ring->setVisible(shown);
 }

@@ -1,8 +1,10 @@
 # Whole games through the real window, played by a bot that knows only what
 # screenshots showed it: a deal with a card clicked during it, a win from the
 # keyboard alone, a loss at the eighth miss with clicks held during pauses, the
-# help over the board, a new game and the exit.
-# Usage: bot_e2e.py GAME ARTIFACTS
+# help over the board, a new game and the exit. A screen reader listens: it
+# must hear the keyboard game as it is played.
+# Usage: bot_e2e.py GAME ARTIFACTS HEARD (what screen_reader.py wrote down)
+import re
 import sys
 
 from game_window import (BLANK, CARDS, EXIT, FACES, FIXED_BACK, HELP, MASTER_BACK, MASTER_BOX,
@@ -128,6 +130,17 @@ class PlayerBot:
         return result
 
 
+def heard_the_game(window, path):
+    # The screen reader followed the ring, and heard a picked card's picture
+    # and the result.
+    heard = [line.split(': ', 1) for line in open(path, encoding='utf-8').read().splitlines()[1:]]
+    focus = {name for event, name in heard if event == 'object:state-changed:focused'}
+    names = [name for event, name in heard if event == 'object:property-change:accessible-name']
+    window.expect({'Master Card, face down', 'Card 1, face down'} <= focus, f'the ring was not followed: {sorted(focus)}')
+    window.expect(any(re.fullmatch(r'Card \d+, (?!face down$).+', name) for name in names), 'no picked card was heard')
+    window.expect(any(name.startswith('You won with ') for name in names), 'the win was not heard')
+
+
 def lose_with_held_clicks(bot):
     # Forgets until the eighth miss loses. Once, the Master Card is clicked
     # during a wrong pick's pause: the drawn picture stays until the pause ends,
@@ -172,6 +185,7 @@ if __name__ == '__main__':
         run('xdotool', 'windowfocus', '--sync', window.id)
         window.keys = True
         window.expect(bot.play(perfect) == 'win', 'a perfect memory did not win from the keyboard', bot.result_shot)
+        heard_the_game(window, sys.argv[3])
         bot.deal()
         window.keys = False
         lose_with_held_clicks(bot)

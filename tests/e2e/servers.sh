@@ -1,7 +1,8 @@
 # The servers an end-to-end test runs the game under, each started by the test
 # and stopped by its PID when the test ends, whether it passed or not.
 # Source it, call e2e_begin NAME BUILD_DIR, then start_x_server and, for sound,
-# start_sound_server (or start_pipewire_server) and start_recording FILE.
+# start_sound_server (or start_pipewire_server) and start_recording FILE, or
+# start_screen_reader FILE.
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=/usr/bin/python3
 e2e_pids=()
@@ -79,4 +80,20 @@ start_recording() {
   parec -d e2e.monitor --latency-msec=10 --format=s16le --rate=22050 --channels=1 --raw >"$file" &
   e2e_pids+=($!)
   await eval '[ "$(stat -c %s "$file")" -gt 4410 ]'
+}
+
+# What a screen reader user's desktop gives the game, on the session bus of
+# start_pipewire_server: a window manager, so that the window is active and
+# its focus real, and the accessibility bus, with a listener writing down what
+# a screen reader hears into FILE (see screen_reader.py).
+start_screen_reader() {
+  local file=$1
+  openbox --sm-disable 2>"$ARTIFACTS/openbox.log" &
+  e2e_pids+=($!)
+  /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$ARTIFACTS/at-spi.log" &
+  e2e_pids+=($!)
+  $PYTHON "$E2E_HERE/screen_reader.py" "$file" 2>>"$ARTIFACTS/at-spi.log" &
+  e2e_pids+=($!)
+  await grep -q listening "$file"
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
