@@ -1,8 +1,10 @@
 #include "catalogue.h"
 
 #include <QBitmap>
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QResource>
 #include <QtEndian>
 
 #include "LittleEndian.h"
@@ -13,21 +15,36 @@ namespace {
 using LittleEndian::u16;
 using LittleEndian::u32;
 
+// A resource stored as it is comes as the stored bytes themselves, not a
+// copy; a compressed one is unpacked.
 QByteArray load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QResource resource(path);
+    const QByteArray bytes = resource.uncompressedData();
+    if (!resource.isValid() || bytes.isNull())
         qFatal("Lumidex: embedded resource %s is missing", qPrintable(path));
-    return file.readAll();
+    return bytes;
+}
+
+// The format is always known: named, and with guessing turned off, the image
+// reader loads no image plugin to sniff the data (a bare QImage::fromData
+// loads every one installed, SVG and JPEG among them, for good).
+QImage decode(const QByteArray &bytes, const char *format)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 // A picture's twin for high-density screens, drawn at twice its size and
 // stored beside it under its name with "@2x".
 QImage twin(const QString &path)
 {
-    QImage image(path + QStringLiteral("@2x"));
+    QImage image = decode(load(path + QStringLiteral("@2x")), "png");
     if (image.isNull())
-        qFatal("Lumidex: embedded resource %s@2x is missing", qPrintable(path));
+        qFatal("Lumidex: embedded resource %s@2x cannot be decoded", qPrintable(path));
     image.setDevicePixelRatio(2);
     return image;
 }
@@ -49,24 +66,38 @@ QImage DecodeDib(const QByteArray &dib)
     qToLittleEndian<quint32>(14 + dib.size(), file.data() + 2);
     qToLittleEndian<quint32>(0, file.data() + 6);
     qToLittleEndian<quint32>(14 + headerSize + paletteBytes, file.data() + 10);
-    QImage image = QImage::fromData(file + dib, "BMP");
+    QImage image = decode(file + dib, "bmp");
     if (image.isNull())
         qFatal("Lumidex: embedded bitmap cannot be decoded");
     return image;
 }
 
+namespace {
+
+// A stored picture (":/BITMAP/255"), or its twin above a ratio of 1, decoded
+// once for all the controls that show it: the sixteen card backs are one
+// image, not sixteen. Images no control holds any more are let go.
+QImage shared(const QString &path, qreal devicePixelRatio)
+{
+    static QHash<QString, QImage> shown;
+    erase_if(shown, [](QHash<QString, QImage>::iterator entry) { return entry.value().isDetached(); });
+    const bool sharp = devicePixelRatio > 1;
+    QImage &image = shown[sharp ? path + QStringLiteral("@2x") : path];
+    if (image.isNull())
+        image = sharp ? twin(path) : DecodeDib(load(path));
+    return image;
+}
+
+} // namespace
+
 QImage LoadResPicture(int id, qreal devicePixelRatio)
 {
-    if (devicePixelRatio > 1)
-        return twin(QStringLiteral(":/BITMAP/%1").arg(id));
-    return DecodeDib(LoadResData(id, QStringLiteral("BITMAP")));
+    return shared(QStringLiteral(":/BITMAP/%1").arg(id), devicePixelRatio);
 }
 
 QImage LoadLayoutPicture(const QString &name, qreal devicePixelRatio)
 {
-    if (devicePixelRatio > 1)
-        return twin(QStringLiteral(":/LAYOUT/") + name);
-    return DecodeDib(load(QStringLiteral(":/LAYOUT/") + name));
+    return shared(QStringLiteral(":/LAYOUT/") + name, devicePixelRatio);
 }
 
 QCursor LoadResCursor(int id, qreal devicePixelRatio)
@@ -116,7 +147,7 @@ QIcon LoadResIcon(int id, qreal devicePixelRatio)
     qToLittleEndian<quint16>(u16(image, 14), file.data() + 12);
     qToLittleEndian<quint32>(image.size(), file.data() + 14);
     qToLittleEndian<quint32>(22, file.data() + 18);
-    QImage decoded = QImage::fromData(file + image, "ICO");
+    QImage decoded = decode(file + image, "ico");
     QIcon icon(QPixmap::fromImage(decoded));
     if (devicePixelRatio > 1)
         icon.addPixmap(QPixmap::fromImage(twin(QStringLiteral(":/ICON/%1").arg(id))));

@@ -40,8 +40,6 @@ WId frmGame::hWnd()
 
 void frmGame::Form_Load()
 {
-    Picture3->place(txtHelp, -2, -2);
-
     const QCursor hand = Catalogue::LoadResCursor(kHandCursor, devicePixelRatioF());
     for (QWidget *control : {(QWidget *)picShow, (QWidget *)imgExit, (QWidget *)imgMini,
                              (QWidget *)imgAction[0], (QWidget *)imgAction[1], (QWidget *)imgLink})
@@ -171,7 +169,10 @@ void frmGame::showState()
     draw(picMsg, state.picMsg);
     for (int n = 0; n < kMissesToLose; ++n)
         imgBad[n]->setVisible(state.imgBad[n]);
-    txtHelp->setVisible(state.txtHelpVisible);
+    if (state.txtHelpVisible && !txtHelp)
+        buildHelpPanel();
+    if (txtHelp)
+        txtHelp->setVisible(state.txtHelpVisible);
     lblMsg->setText(QString::fromStdString(state.lblMsg));
     lblMsg->adjustSize();
     if (state.Timer1Enabled != Timer1->isActive())

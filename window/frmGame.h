@@ -38,7 +38,7 @@ public:
     QLabel *lblMsg;        // the miss count written on the win panel
     PictureBox *picShow;   // the Master Card
     PictureBox *Picture3;  // the board, which holds the help panel and the Fixed Cards
-    QPlainTextEdit *txtHelp;                              // the help panel, over the Fixed Cards
+    QPlainTextEdit *txtHelp = nullptr;                    // the help panel, over the Fixed Cards; built when first shown
     Indexed<PictureBox *, 1, mdlPicfunc::kCards> picMat;  // the Fixed Cards, 1 to 16
     QTimer *Timer1;        // the result timer: hides the result panel
     QPushButton *cmdPlay;  // the deal's button, out of sight below the face: never pressed
@@ -73,6 +73,7 @@ private:
     void Pause(int ms) override;
 
     void buildLayout();
+    void buildHelpPanel();
 
     mdlPicfunc::GameState state;
     std::unique_ptr<RandomSource> random;

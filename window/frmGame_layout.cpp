@@ -79,18 +79,6 @@ void frmGame::buildLayout()
         Picture3->place(picMat[i], kCardColumns[CardColumn(i)], kCardRows[CardRow(i)]);
         picMat[i]->setPictureId(i == 1 ? kNoPicture : kFixedBack);
     }
-    txtHelp = new QPlainTextEdit(Picture3);
-    txtHelp->setGeometry(0, 0, 235, 233);
-    Picture3->place(txtHelp, 30, 32);
-    txtHelp->setReadOnly(true);
-    // A click on the help must not keep the keys from the board once it hides.
-    txtHelp->setFocusPolicy(Qt::NoFocus);
-    // The instructions keep their own line breaks; a narrower face lets the
-    // longest of their lines fit the panel instead of wrapping.
-    txtHelp->setFont(GameFont(10, QFont::SemiCondensed));
-    txtHelp->document()->setDocumentMargin(2);
-    txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtHelp->setAttribute(Qt::WA_NoMousePropagation);
 
     picShow = new PictureBox(Picture1, Border::Sunken, Qt::white);
     picShow->setGeometry(28, 312, 55, 55);
@@ -126,4 +114,24 @@ void frmGame::buildLayout()
     new KeyboardPlay(this, std::vector<PictureBox *>(picMat.begin(), picMat.end()), picShow, imgAction[0],
                      imgAction[1], imgExit);
     OfferToScreenReaders(*this);
+}
+
+void frmGame::buildHelpPanel()
+{
+    // Built the first time the help is asked for: most games never show it,
+    // and its text machinery is the largest part of the window's memory.
+    txtHelp = new QPlainTextEdit(Picture3);
+    txtHelp->setGeometry(0, 0, 235, 233);
+    // Over the whole board, where the loaded window keeps it.
+    Picture3->place(txtHelp, -2, -2);
+    txtHelp->setReadOnly(true);
+    // A click on the help must not keep the keys from the board once it hides.
+    txtHelp->setFocusPolicy(Qt::NoFocus);
+    // The instructions keep their own line breaks; a narrower face lets the
+    // longest of their lines fit the panel instead of wrapping.
+    txtHelp->setFont(GameFont(10, QFont::SemiCondensed));
+    txtHelp->document()->setDocumentMargin(2);
+    txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtHelp->setAttribute(Qt::WA_NoMousePropagation);
+    txtHelp->hide();
 }

@@ -9,10 +9,9 @@ heard = open(sys.argv[1], 'w', buffering=1)
 
 
 def note(event):
-    if event.type.endswith(':focused') and not event.detail1:
-        return  # a control losing the focus: the one gaining it is what is spoken
-    name = event.any_data if isinstance(event.any_data, str) else event.source.name
-    heard.write(f'{event.type}: {name}\n')
+    # A control losing the focus says nothing: the one gaining it is what is spoken.
+    if event.detail1 or not event.type.endswith(':focused'):
+        heard.write(f'{event.type}: {event.any_data if isinstance(event.any_data, str) else event.source.name}\n')
 
 
 pyatspi.Registry.registerEventListener(note, 'object:state-changed:focused', 'object:property-change:accessible-name',

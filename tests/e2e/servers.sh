@@ -26,14 +26,16 @@ e2e_end() {
   exit "$status"
 }
 
+# Starts a command in the background, to be stopped when the test ends.
+in_background() { "$@" & e2e_pids+=($!); }
+
 # Polls up to twenty seconds for a command to succeed.
 await() { for _ in $(seq 400); do "$@" >/dev/null 2>&1 && return; sleep 0.05; done; echo "waited for: $*"; exit 1; }
 
 # An Xvfb of its own on a free display; sets DISPLAY and X_SERVER_PID.
 # -noreset: a game started as the previous one leaves must not meet a server resetting itself.
 start_x_server() {
-  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_WORK/display" 2>"$ARTIFACTS/xvfb.log" &
-  e2e_pids+=($!)
+  in_background Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$E2E_WORK/display" 2>"$ARTIFACTS/xvfb.log"
   export X_SERVER_PID=$!
   await grep -q . "$E2E_WORK/display"
   export DISPLAY=:$(head -1 "$E2E_WORK/display")
@@ -63,8 +65,7 @@ start_pipewire_server() {
   e2e_pids+=("$DBUS_SESSION_BUS_PID")
   local part
   for part in pipewire wireplumber pipewire-pulse; do
-    "$part" 2>"$ARTIFACTS/$part.log" &
-    e2e_pids+=($!)
+    in_background "$part" 2>"$ARTIFACTS/$part.log"
   done
   export SOUND_SERVER_PID=$!
   await pactl info
@@ -77,8 +78,7 @@ start_pipewire_server() {
 # once it records: an idle sink's monitor drops its first second or so.
 start_recording() {
   local file=$1
-  parec -d e2e.monitor --latency-msec=10 --format=s16le --rate=22050 --channels=1 --raw >"$file" &
-  e2e_pids+=($!)
+  in_background parec -d e2e.monitor --latency-msec=10 --format=s16le --rate=22050 --channels=1 --raw >"$file"
   await eval '[ "$(stat -c %s "$file")" -gt 4410 ]'
 }
 
@@ -88,12 +88,9 @@ start_recording() {
 # a screen reader hears into FILE (see screen_reader.py).
 start_screen_reader() {
   local file=$1
-  openbox --sm-disable 2>"$ARTIFACTS/openbox.log" &
-  e2e_pids+=($!)
-  /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$ARTIFACTS/at-spi.log" &
-  e2e_pids+=($!)
-  $PYTHON "$E2E_HERE/screen_reader.py" "$file" 2>>"$ARTIFACTS/at-spi.log" &
-  e2e_pids+=($!)
+  in_background openbox --sm-disable 2>"$ARTIFACTS/openbox.log"
+  in_background /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$ARTIFACTS/at-spi.log"
+  in_background $PYTHON "$E2E_HERE/screen_reader.py" "$file" 2>>"$ARTIFACTS/at-spi.log"
   await grep -q listening "$file"
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
