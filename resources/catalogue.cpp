@@ -49,6 +49,20 @@ QImage twin(const QString &path)
     return image;
 }
 
+// A stored picture (":/BITMAP/255"), or its twin above a ratio of 1, decoded
+// once for all the controls that show it: the sixteen card backs are one
+// image, not sixteen. Images no control holds any more are let go.
+QImage shared(const QString &path, qreal devicePixelRatio)
+{
+    static QHash<QString, QImage> shown;
+    erase_if(shown, [](QHash<QString, QImage>::iterator entry) { return entry.value().isDetached(); });
+    const bool sharp = devicePixelRatio > 1;
+    QImage &image = shown[sharp ? path + QStringLiteral("@2x") : path];
+    if (image.isNull())
+        image = sharp ? twin(path) : DecodeDib(load(path));
+    return image;
+}
+
 } // namespace
 
 QByteArray LoadResData(int id, const QString &type)
@@ -71,24 +85,6 @@ QImage DecodeDib(const QByteArray &dib)
         qFatal("Lumidex: embedded bitmap cannot be decoded");
     return image;
 }
-
-namespace {
-
-// A stored picture (":/BITMAP/255"), or its twin above a ratio of 1, decoded
-// once for all the controls that show it: the sixteen card backs are one
-// image, not sixteen. Images no control holds any more are let go.
-QImage shared(const QString &path, qreal devicePixelRatio)
-{
-    static QHash<QString, QImage> shown;
-    erase_if(shown, [](QHash<QString, QImage>::iterator entry) { return entry.value().isDetached(); });
-    const bool sharp = devicePixelRatio > 1;
-    QImage &image = shown[sharp ? path + QStringLiteral("@2x") : path];
-    if (image.isNull())
-        image = sharp ? twin(path) : DecodeDib(load(path));
-    return image;
-}
-
-} // namespace
 
 QImage LoadResPicture(int id, qreal devicePixelRatio)
 {
