@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
+#include <vector>
 
 #include "GameAccessible.h"
 #include "Timing.h"
@@ -41,14 +42,13 @@ WId frmGame::hWnd()
 void frmGame::Form_Load()
 {
     const QCursor hand = Catalogue::LoadResCursor(kHandCursor, devicePixelRatioF());
-    for (QWidget *control : {(QWidget *)picShow, (QWidget *)imgExit, (QWidget *)imgMini,
-                             (QWidget *)imgAction[0], (QWidget *)imgAction[1], (QWidget *)imgLink})
+    std::vector<PictureBox *> clickable{picShow, imgExit, imgMini, imgAction[0], imgAction[1], imgLink};
+    clickable.insert(clickable.end(), picMat.begin(), picMat.end());
+    for (PictureBox *control : clickable)
         control->setCursor(hand);
 
     imgAction[0]->setPictureId(kModeReleased + 0);
     imgAction[1]->setPictureId(kModeReleased + 1);
-    for (int i = 1; i <= kCards; ++i)
-        picMat[i]->setCursor(hand);
     rules.SetUp();
     showState();
 
