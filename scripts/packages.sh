@@ -10,7 +10,7 @@ LUMIDEX_PACKAGES=(
   xvfb xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox pipewire pipewire-pulse wireplumber dbus-x11
   desktop-file-utils appstream
-  openbox at-spi2-core python3-pyatspi
+  openbox at-spi2-core python3-pyatspi orca speech-dispatcher-espeak-ng
   libxcb-damage0-dev libxcb-shape0-dev
 )
 

@@ -1,19 +1,21 @@
 #include "GameAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QStringList>
 
 #include "frmGame.h"
-#include "pictureNames.h"
+#include "spokenText.h"
 
 using namespace mdlPicfunc;
 
 namespace {
 
 // A picture box as a screen reader sees it. Only a pane offers what lies in
-// it, and only what is shown inside the window's outline: the play button
-// that nobody can press and the result panel waiting below the window stay
-// out of reach, as they are for the mouse. They come in reading order, top
-// to bottom and left to right, whatever order the layout made them in.
+// it, and only what is shown inside the window: the play button that nobody
+// can press and the result panel waiting below the window stay out of reach,
+// as they are for the mouse. They come in reading order, top to bottom and
+// left to right, whatever order the layout made them in. Its extents end at
+// the window's, as the face panel reaches beyond it.
 class PictureBoxAccessible : public QAccessibleWidget {
 public:
     explicit PictureBoxAccessible(PictureBox *box) : QAccessibleWidget(box, box->accessibleRole()) {}
@@ -28,6 +30,18 @@ public:
     {
         const auto shown = offered();
         return int(shown.indexOf(child ? child->object() : nullptr));
+    }
+    QRect rect() const override
+    {
+        const QWidget *top = widget()->window();
+        return QAccessibleWidget::rect() & QRect(top->mapToGlobal(QPoint()), top->size());
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (static_cast<PictureBox *>(widget())->isRinged())
+            state.focusable = state.focused = true;
+        return state;
     }
 
 private:
@@ -51,10 +65,13 @@ private:
     }
 };
 
-QAccessibleInterface *pictureBoxFactory(const QString &className, QObject *object)
+// The game window, which readers announce by its title.
+QAccessibleInterface *gameFactory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("PictureBox"))
         return new PictureBoxAccessible(static_cast<PictureBox *>(object));
+    if (className == QLatin1String("frmGame"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
 
@@ -65,70 +82,122 @@ void setName(QWidget *control, const QString &name)
         control->setAccessibleName(name);
 }
 
-QString cardName(const QString &card, int picture, int back)
-{
-    if (picture == back)
-        return card + QStringLiteral(", face down");
-    if (picture == kNoPicture)
-        return card + QStringLiteral(", empty");
-    return card + QStringLiteral(", ") + PictureName(picture);
-}
-
-QString missesName(int misses)
-{
-    return misses == 1 ? QStringLiteral("1 memory miss") : QStringLiteral("%1 memory misses").arg(misses);
-}
+bool isFace(int picture) { return picture >= kFirstFace && picture <= kLastFace; }
 
 } // namespace
 
-void OfferToScreenReaders(frmGame &form)
+GameAccessible::GameAccessible(frmGame &form) : form(form), notice(new PictureBox(form.Picture1))
 {
-    static const bool installed = (QAccessible::installFactory(pictureBoxFactory), true);
+    static const bool installed = (QAccessible::installFactory(gameFactory), true);
     Q_UNUSED(installed);
 
     form.Picture3->setAccessibleRole(QAccessible::Grouping);
-    form.Picture3->setAccessibleName(QStringLiteral("Board"));
+    form.Picture3->setAccessibleName(Spoken::board());
     for (PictureBox *card : form.picMat)
         card->setAccessibleRole(QAccessible::Button);
     form.picShow->setAccessibleRole(QAccessible::Button);
-    const std::pair<PictureBox *, const char *> fixed[] = {
-        {form.imgAction[0], "Play"}, {form.imgAction[1], "Help"},
-        {form.imgExit, "Exit"}, {form.imgMini, "Minimize"}, {form.imgLink, "Web page"},
+    const std::pair<PictureBox *, QString> fixed[] = {
+        {form.imgAction[0], Spoken::play()}, {form.imgAction[1], Spoken::help()},
+        {form.imgExit, Spoken::exit()}, {form.imgMini, Spoken::minimize()}, {form.imgLink, Spoken::webPage()},
     };
     for (const auto &[control, name] : fixed) {
         control->setAccessibleRole(control == form.imgLink ? QAccessible::Link : QAccessible::Button);
-        control->setAccessibleName(QString::fromLatin1(name));
+        control->setAccessibleName(name);
     }
     for (PictureBox *bad : form.imgBad)
         bad->setAccessibleRole(QAccessible::Graphic);
     form.picMsg->setAccessibleRole(QAccessible::AlertMessage);
-    NameForScreenReaders(form);
+    // Screen readers speak a notification as it shows; it paints nothing
+    // and lets clicks through.
+    notice->setAccessibleRole(QAccessible::Notification);
+    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice->setGeometry(0, 0, 1, 1);
+    notice->hide();
+    seen = look();
+    update();
 }
 
-void NameForScreenReaders(frmGame &form)
+GameAccessible::Seen GameAccessible::look() const
 {
-    for (int k = 1; k <= kCards; ++k)
-        setName(form.picMat[k], cardName(QStringLiteral("Card %1").arg(k), form.picMat[k]->pictureId(), kFixedBack));
-    setName(form.picShow, cardName(QStringLiteral("Master Card"), form.picShow->pictureId(), kMasterBack));
-
-    int misses = 0;
-    for (PictureBox *bad : form.imgBad)
-        misses += bad->isVisibleTo(form.Picture1);
-    for (PictureBox *bad : form.imgBad)
-        setName(bad, QStringLiteral("%1 of %2 memory misses").arg(misses).arg(form.imgBad.upper + 1));
-
-    // The panel is named only while it shows, so that each game's result
-    // is a new name and is spoken as an alert.
-    QString result;
-    if (form.picMsg->isVisibleTo(form.Picture1))
-        result = form.picMsg->pictureId() == kWinPanel
-                     ? QStringLiteral("You won with ") + missesName(form.lblMsg->text().toInt())
-                     : QStringLiteral("Too many memory misses");
-    if (result != form.picMsg->accessibleName()) {
-        form.picMsg->setAccessibleName(result);
-        if (!result.isEmpty()) {
-            QAccessibleEvent alert(form.picMsg, QAccessible::Alert);
-            QAccessible::updateAccessibility(&alert);
-        }
+    Seen now;
+    for (int k = 1; k <= kCards; ++k) {
+        now.cards[std::size_t(k)] = form.picMat[k]->pictureId();
+        now.hiddenCards += !form.picMat[k]->isVisibleTo(form.Picture1);
     }
+    now.master = form.picShow->pictureId();
+    for (PictureBox *bad : form.imgBad)
+        now.misses += bad->isVisibleTo(form.Picture1);
+    if (form.picMsg->isVisibleTo(form.Picture1))
+        now.result = form.picMsg->pictureId() == kWinPanel ? Spoken::won(form.lblMsg->text().toInt()) : Spoken::lost();
+    // Read as one text: its lines break where the panel's width needs.
+    if (form.txtHelp && form.txtHelp->isVisibleTo(form.Picture1))
+        now.help = form.txtHelp->toPlainText().simplified();
+    return now;
+}
+
+void GameAccessible::update()
+{
+    const Seen now = look();
+    for (int k = 1; k <= kCards; ++k)
+        setName(form.picMat[k], Spoken::card(k, now.cards[std::size_t(k)]));
+    setName(form.picShow, Spoken::masterCard(now.master));
+    for (PictureBox *bad : form.imgBad)
+        setName(bad, Spoken::misses(now.misses, kMissesToLose));
+    setName(form.picMsg, now.result);
+
+    const QString told = news(now);
+    const bool changed = !(now == seen);
+    seen = now;
+    // The last announcement may tell what shows no more, a card now face
+    // down: it goes with the next change.
+    if (told.isEmpty() && !changed)
+        return;
+    notice->hide();
+    notice->setAccessibleName(told);
+    notice->setVisible(!told.isEmpty());
+}
+
+QString GameAccessible::news(const Seen &now)
+{
+    QStringList told;
+    if (!now.help.isEmpty() && now.help != seen.help)
+        told << now.help;
+    const auto blank = [](const Seen &s) { return std::count(s.cards.begin() + 1, s.cards.end(), kNoPicture) > 0; };
+    if (blank(seen) && !blank(now)) {
+        rowTold = false;
+        told << Spoken::dealt();
+        for (PictureBox *control : form.Picture1->findChildren<PictureBox *>())
+            if (control->isRinged())
+                told << control->accessibleName() + u'.';
+    }
+    if (now.master != seen.master && isFace(now.master))
+        told << Spoken::masterCard(now.master) + u'.';
+    for (int k = 1; k <= kCards; ++k) {
+        const int picture = now.cards[std::size_t(k)];
+        if (seen.cards[std::size_t(k)] == kFixedBack && isFace(picture))
+            told << (picture == now.master ? Spoken::match(k, picture) : Spoken::turnedBack(k, picture));
+    }
+    if (now.misses > seen.misses)
+        told << Spoken::misses(now.misses, kMissesToLose) + u'.';
+    // Once, as the line first goes off: it blinks four times.
+    if (now.hiddenCards && !rowTold) {
+        rowTold = true;
+        told << Spoken::rowOfFour();
+    }
+    if (!now.result.isEmpty() && now.result != seen.result)
+        told << now.result + u'.';
+    return told.join(u' ');
+}
+
+void FocusForScreenReaders(PictureBox *control)
+{
+    // A control that can't be clicked now can't take the keyboard focus
+    // either, so a screen reader is told where the ring is, and hears the
+    // control's state with its name.
+    if (control->isRinged())
+        return;
+    for (PictureBox *box : control->window()->findChildren<PictureBox *>())
+        box->setRinged(box == control);
+    QAccessibleEvent focus(control, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }

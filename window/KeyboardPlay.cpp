@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QShortcut>
 
+#include "GameAccessible.h"
 #include "PictureBox.h"
 
 namespace {
@@ -143,8 +144,8 @@ void KeyboardPlay::showRing(bool shown)
 {
     if (shown) {
         static_cast<FocusRing *>(ring)->follow(focused());
-        // The card takes the focus too, so that a screen reader names it.
-        focused()->setFocus(Qt::OtherFocusReason);
+        // The card becomes a screen reader's focus too, so that it names it.
+        FocusForScreenReaders(focused());
     }
     ring->setVisible(shown);
 }

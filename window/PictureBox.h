@@ -32,6 +32,10 @@ public:
     // What the control is to a screen reader: a pane holding others by default.
     void setAccessibleRole(QAccessible::Role role) { accessRole = role; }
     QAccessible::Role accessibleRole() const { return accessRole; }
+    // Under the keyboard's focus ring: a screen reader's focus, whether or
+    // not the control can take the keys now.
+    void setRinged(bool on) { ringed = on; }
+    bool isRinged() const { return ringed; }
 
 signals:
     void mouseDown(); // any button
@@ -56,4 +60,5 @@ private:
     bool autoSize = false;
     bool pressedInside = false;
     QAccessible::Role accessRole = QAccessible::Pane;
+    bool ringed = false;
 };

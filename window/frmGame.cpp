@@ -177,7 +177,7 @@ void frmGame::showState()
     lblMsg->adjustSize();
     if (state.Timer1Enabled != Timer1->isActive())
         state.Timer1Enabled ? Timer1->start() : Timer1->stop();
-    NameForScreenReaders(*this);
+    accessible->update();
     if (isVisible())
         repaint();
 }

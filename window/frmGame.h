@@ -15,6 +15,8 @@
 #include "Indexed.h"
 #include "PictureBox.h"
 
+class GameAccessible;
+
 class frmGame : public QWidget, private GameOutside {
     Q_OBJECT
 public:
@@ -75,6 +77,7 @@ private:
     void buildLayout();
     void buildHelpPanel();
 
+    std::unique_ptr<GameAccessible> accessible; // what screen readers find and hear
     mdlPicfunc::GameState state;
     std::unique_ptr<RandomSource> random;
     GameRules rules;

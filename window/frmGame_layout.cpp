@@ -113,7 +113,7 @@ void frmGame::buildLayout()
 
     new KeyboardPlay(this, std::vector<PictureBox *>(picMat.begin(), picMat.end()), picShow, imgAction[0],
                      imgAction[1], imgExit);
-    OfferToScreenReaders(*this);
+    accessible = std::make_unique<GameAccessible>(*this);
 }
 
 void frmGame::buildHelpPanel()

@@ -6,5 +6,4 @@ source "$(dirname "$0")/servers.sh"
 e2e_begin bot_e2e "$1"
 start_x_server
 start_pipewire_server
-start_screen_reader "$ARTIFACTS/heard.txt"
-$PYTHON "$E2E_HERE/bot_e2e.py" "$GAME" "$ARTIFACTS" "$ARTIFACTS/heard.txt"
+$PYTHON "$E2E_HERE/bot_e2e.py" "$GAME" "$ARTIFACTS"

@@ -68,9 +68,9 @@ class BoardView:
 
 
 class GameWindow:
-    def __init__(self, executable, artifacts):
-        self.artifacts, self.keys, self.started = artifacts, False, time.monotonic()
-        self.process = subprocess.Popen([executable], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    def __init__(self, executable, artifacts, said=subprocess.PIPE):
+        self.artifacts, self.started = artifacts, time.monotonic()
+        self.process = subprocess.Popen([executable], stdout=subprocess.DEVNULL, stderr=said)
         while time.monotonic() < self.started + PATIENCE and self.process.poll() is None:
             for self.id in run('xdotool', 'search', '--onlyvisible', '--pid', str(self.process.pid), check=False).split():
                 if self.geometry()[2:] == WINDOW_SIZE:
@@ -108,15 +108,7 @@ class GameWindow:
             look(self.grab())
 
     def click(self, place):
-        # A left click in the middle of place, the pointer then parked off the
-        # window. With keys on, the arrow keys take the focus ring there from a
-        # known corner (the first key only shows the ring), then Space; the play
-        # button is Ctrl+N.
-        if self.keys and place == PLAY:
-            return run('xdotool', 'key', 'ctrl+n')
-        if self.keys:
-            k = next((k for k in CARDS if card_box(k) == place), 17)
-            return run('xdotool', 'key', *['Up'] * 5, *['Left'] * 3, *['Right'] * ((k - 1) % 4), *['Down'] * ((k - 1) // 4), 'space')
+        # A left click in the middle of place, the pointer then parked off the window.
         x, y = (at + (p + size // 2) * SCALE for at, p, size in zip(self.position(), place, place[2:]))
         run('xdotool', 'mousemove', '--sync', str(x), str(y), 'click', '1', 'mousemove', '--sync', '0', '0')
 

@@ -2,7 +2,7 @@
 # and stopped by its PID when the test ends, whether it passed or not.
 # Source it, call e2e_begin NAME BUILD_DIR, then start_x_server and, for sound,
 # start_sound_server (or start_pipewire_server) and start_recording FILE, or
-# start_screen_reader FILE.
+# start_sound_server and start_screen_reader FILE.
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=/usr/bin/python3
 e2e_pids=()
@@ -20,7 +20,10 @@ e2e_end() {
   # the two signals, and that must not fail the test.
   for pid in "${e2e_pids[@]}"; do kill "$pid" && kill -CONT "$pid" || true; done 2>/dev/null
   wait 2>/dev/null || true
-  [ -s "$E2E_WORK/run/pulse/pid" ] && kill "$(cat "$E2E_WORK/run/pulse/pid")" 2>/dev/null || true
+  # Servers that started themselves, known by their PID files.
+  for pid in "$E2E_WORK"/run/pulse/pid "$E2E_WORK"/run/speech-dispatcher/pid/*.pid; do
+    [ -s "$pid" ] && kill "$(cat "$pid")" 2>/dev/null || true
+  done
   rm -rf "$E2E_WORK"
   [ "$status" -eq 0 ] || echo "FAILED; screenshots and logs are in $ARTIFACTS"
   exit "$status"
@@ -82,15 +85,28 @@ start_recording() {
   await eval '[ "$(stat -c %s "$file")" -gt 4410 ]'
 }
 
-# What a screen reader user's desktop gives the game, on the session bus of
-# start_pipewire_server: a window manager, so that the window is active and
-# its focus real, and the accessibility bus, with a listener writing down what
-# a screen reader hears into FILE (see screen_reader.py).
+# What a blind player's desktop gives the game, after start_sound_server
+# (without a sound server speech-dispatcher never answers, and Orca hangs): a
+# session bus, a window manager, so that the window is active and its focus
+# real, the accessibility bus, and the Orca screen reader speaking through
+# speech-dispatcher. Orca's debug log goes to FILE, where each utterance is a
+# line "HH:MM:SS.ffffff - SPEECH OUTPUT: 'text'". The log is written to a
+# terminal (script), so that each line is there as soon as it is said, not
+# when a file buffer fills.
 start_screen_reader() {
-  local file=$1
+  local file=$1 prefs=$E2E_WORK/orca
+  export HOME=$E2E_WORK/home
+  mkdir -p "$prefs" "$HOME"
+  eval "$(dbus-launch --sh-syntax)"
+  e2e_pids+=("$DBUS_SESSION_BUS_PID")
   in_background openbox --sm-disable 2>"$ARTIFACTS/openbox.log"
   in_background /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$ARTIFACTS/at-spi.log"
-  in_background $PYTHON "$E2E_HERE/screen_reader.py" "$file" 2>>"$ARTIFACTS/at-spi.log"
-  await grep -q listening "$file"
+  cat >"$prefs/user-settings.conf" <<'EOF'
+{"general": {"enableSpeech": true, "enableKeyEcho": false, "enableBraille": false,
+ "activeProfile": ["Default", "default"], "startingProfile": ["Default", "default"]},
+ "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {}, "keybindings": {}}
+EOF
+  in_background script -qfec "orca --replace -u $prefs --debug-file=/dev/tty" "$file" </dev/null >/dev/null 2>&1
+  await grep -q "SPEECH OUTPUT: 'Screen reader on." "$file"
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }

@@ -1,0 +1,29 @@
+#include "spokenText.h"
+
+#include "ResourceIds.h"
+#include "pictureNames.h"
+
+namespace {
+QString showing(const QString &control, int picture, int back)
+{
+    if (picture == back)
+        return Spoken::tr("%1, face down").arg(control);
+    if (picture == 0)
+        return Spoken::tr("%1, empty").arg(control);
+    return Spoken::tr("%1, %2").arg(control, PictureName(picture));
+}
+} // namespace
+
+QString Spoken::card(int k, int picture) { return showing(tr("Card %1").arg(k), picture, ResourceIds::kFixedBack); }
+QString Spoken::masterCard(int picture) { return showing(tr("Master Card"), picture, ResourceIds::kMasterBack); }
+QString Spoken::misses(int misses, int toLose) { return tr("%1 of %2 memory misses").arg(misses).arg(toLose); }
+QString Spoken::won(int misses)
+{
+    return misses == 1 ? tr("You won with 1 memory miss") : tr("You won with %1 memory misses").arg(misses);
+}
+QString Spoken::lost() { return tr("Too many memory misses"); }
+
+QString Spoken::dealt() { return tr("New game."); }
+QString Spoken::match(int k, int picture) { return tr("%1: a match.").arg(card(k, picture)); }
+QString Spoken::turnedBack(int k, int picture) { return tr("%1: no match, turned back.").arg(card(k, picture)); }
+QString Spoken::rowOfFour() { return tr("A row of four!"); }
