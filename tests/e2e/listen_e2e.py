@@ -9,7 +9,7 @@ import sys
 import time
 
 from bot_e2e import MISSES_TO_LOSE, Memory, forgetful, perfect
-from game_window import CARDS, PATIENCE, Failure, GameWindow, run
+from game_window import PATIENCE, Failure, GameWindow, run
 
 SPOKEN = re.compile(rb"SPEECH OUTPUT: '(.*?)'(\{[^}]*\})?\r?$")
 
@@ -19,14 +19,18 @@ class Listener(Memory):
         super().__init__()
         self.log, self.read, self.heard, self.at = log, 0, [], (0, 4)  # the ring; row 4: the Master Card
 
-    def hear(self, pattern, what):
-        # Waits for the next utterance that matches, passing over the others.
+    def hear(self, pattern, what, *keys):
+        # Presses keys, then waits for the next utterance that matches,
+        # passing over the others but announcements.
+        if keys:
+            run('xdotool', 'key', *keys)
         deadline, checked = time.monotonic() + PATIENCE, len(self.heard)
         while True:
-            for said in self.heard[checked:]:
-                checked += 1
+            for checked, said in enumerate(self.heard[checked:], checked + 1):
                 if found := re.fullmatch(pattern, said):
                     return found
+                if pattern.startswith('notification') and said.startswith('notification'):
+                    raise Failure(f'heard {said!r}, waiting for {what}')  # each once, none unasked for
             if time.monotonic() > deadline:
                 raise Failure(f'waited to hear {what}; last heard: {self.heard[-6:]}')
             time.sleep(0.02)
@@ -36,62 +40,44 @@ class Listener(Memory):
             self.read += sum(len(line) + 1 for line in lines)
             self.heard += [m[1].decode(errors='replace') for line in lines if (m := SPOKEN.search(line))]
 
-    def key(self, *keys, hear, what):
-        run('xdotool', 'key', *keys)
-        return self.hear(hear, what)
-
     def focus(self, card, state=''):
-        # The ring to card 1 to 16, or 0 for the Master Card, by the fewest
-        # arrow keys; Orca names what it reaches, but no face-down picture.
-        col, row = ((card - 1) % 4, (card - 1) // 4) if card else (self.at[0], 4)
-        keys = []
-        while self.at != (col, row):
-            x, y = self.at
-            keys.append('Down' if row == 4 else 'Up' if y == 4 or (x == col and row < y) else
-                        'Down' if x == col else 'Right' if col > x else 'Left')
-            self.at = (x + (keys[-1] == 'Right') - (keys[-1] == 'Left'), y + (keys[-1] == 'Down') - (keys[-1] == 'Up'))
-        if keys:
-            name = f'Card {card}' if card else 'Master Card'
-            said = self.key(*keys, hear=rf'{name}, (.+) push button{state}\.', what=f'the ring on {name}')
-            if card and said[1] not in ('face down', self.face_up.get(card)):
-                raise Failure(f'heard {said[0]!r}, not matched')
+        # The ring to the Master Card (0), or from it to card 1 to 16, by the
+        # fewest arrow keys; Orca names what it reaches, but no face-down picture.
+        (x, y), col, row = self.at, (card - 1) % 4, (card - 1) // 4
+        keys = ['Up'] * (4 - row) + ['Right' if col > x else 'Left'] * abs(col - x) if card else ['Down'] * (4 - y)
+        self.at = (col, row) if card else (x, 4)
+        name = f'Card {card}' if card else 'Master Card'
+        if keys and self.hear(rf'{name}, (.+) push button{state}\.', name, *keys)[1] != self.face_up.get(card, 'face down'):
+            raise Failure(f'heard a picture on {name}, not matched: {self.heard[-1]}')
 
     def pick(self, card, drawn):
         # Returns 'win' or 'lose' when the pick ends the game.
         self.focus(card)
-        said = self.key('space', hear=rf'notification Card {card}, (.+?): (a match|no match, turned back)\.(.*)', what='a pick')
-        missed = self.misses
-        if not self.remember(card, face := said[1], drawn):
-            raise Failure(f'card {card} showed {face}, before {self.known.get(card)}')
-        want = ''.join([f' {self.misses} of {MISSES_TO_LOSE} memory misses.'] * (self.misses > missed) +
-                       [' Too many memory misses.'] * (self.misses == MISSES_TO_LOSE))
+        said = self.hear(rf'notification Card {card}, (.+?): (a match|no match, turned back)\.(.*)', 'a pick', 'Return')
+        missed, face = self.misses, said[1]
+        self.remember(card, face, drawn)
+        want = f' {self.misses} of {MISSES_TO_LOSE} memory misses.' * (self.misses > missed) + \
+            ' Too many memory misses.' * (self.misses == MISSES_TO_LOSE)
         if said[3] != want or (said[2] == 'a match') != (face == drawn):
             raise Failure(f'heard {said[0]!r} after {self.misses} misses')
-        if self.misses == MISSES_TO_LOSE:
-            return 'lose'
         if face == drawn and self.completes_line(card):
             self.hear('notification A row of four!', 'the row')
             self.hear(f'notification You won with {self.misses} memory miss{"es" * (self.misses != 1)}.', 'the win')
             return 'win'
+        return 'lose' if self.misses == MISSES_TO_LOSE else None
 
     def play(self, choose):
-        self.key('ctrl+n', hear=r'notification New game\. (Master Card|Card \d+), face down\.', what='the deal and the ring')
+        self.hear(r'notification New game\. (Master Card|Card \d+), face down\.', 'the deal', 'ctrl+n')
         Memory.__init__(self)
-        begun = len(self.heard)
-        while not (result := self.pick(choose(self, drawn := self.draw()), drawn)):
-            if self.misses > MISSES_TO_LOSE:
-                raise Failure(f'no loss after {self.misses} misses')
-        # The ended game's cards can't be clicked; each moment was told once.
+        while self.misses <= MISSES_TO_LOSE:
+            self.focus(0)
+            drawn = self.hear(r'notification Master Card, (.+)\.', 'a draw', 'space')[1]
+            if result := self.pick(choose(self, drawn), drawn):
+                break
+        # The ended game's cards can't be clicked; a matched one is named by its picture.
         self.focus(0, ' grayed')
-        self.focus(next(k for k in CARDS if k not in self.face_up), ' grayed')
-        told = [said for said in self.heard[begun:] if said.startswith('notification')]
-        if again := [a for a, b in zip(told, told[1:]) if a == b]:
-            raise Failure(f'heard twice: {again}')
+        self.focus(next(iter(self.face_up), 1), ' grayed')
         return result
-
-    def draw(self):
-        self.focus(0)
-        return self.key('space', hear=r'notification Master Card, (.+)\.', what='a draw')[1]
 
 
 if __name__ == '__main__':
@@ -100,9 +86,9 @@ if __name__ == '__main__':
     try:
         run('xdotool', 'windowactivate', '--sync', window.id)
         bot.hear(r'Lumidex frame\.', 'the game window')
-        bot.key('F1', hear=r'notification Lumidex - Game Instructions .* https://\S+', what='the help')
+        bot.hear(r'notification Lumidex - Game Instructions .* https://\S+', 'the help', 'F1')
         # The first key shows the ring, on the Master Card, locked under the help.
-        bot.key('Down', hear=r'Master Card, face down push button grayed\.', what='the Master Card under the help')
+        bot.hear(r'Master Card, face down push button grayed\.', 'the Master Card under the help', 'Down')
         if bot.play(perfect) != 'win' or bot.play(forgetful) != 'lose':
             raise Failure('a perfect memory did not win, or a forgetful one did not lose')
     except Failure as failure:

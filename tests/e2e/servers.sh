@@ -94,19 +94,15 @@ start_recording() {
 # terminal (script), so that each line is there as soon as it is said, not
 # when a file buffer fills.
 start_screen_reader() {
-  local file=$1 prefs=$E2E_WORK/orca
+  local file=$1
   export HOME=$E2E_WORK/home
-  mkdir -p "$prefs" "$HOME"
+  mkdir -p "$HOME"
   eval "$(dbus-launch --sh-syntax)"
   e2e_pids+=("$DBUS_SESSION_BUS_PID")
   in_background openbox --sm-disable 2>"$ARTIFACTS/openbox.log"
   in_background /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$ARTIFACTS/at-spi.log"
-  cat >"$prefs/user-settings.conf" <<'EOF'
-{"general": {"enableSpeech": true, "enableKeyEcho": false, "enableBraille": false,
- "activeProfile": ["Default", "default"], "startingProfile": ["Default", "default"]},
- "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {}, "keybindings": {}}
-EOF
-  in_background script -qfec "orca --replace -u $prefs --debug-file=/dev/tty" "$file" </dev/null >/dev/null 2>&1
+  echo '{"general": {"enableSpeech": true, "enableKeyEcho": false, "enableBraille": false, "activeProfile": ["Default", "default"], "startingProfile": ["Default", "default"]}, "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {}, "keybindings": {}}' >"$HOME/user-settings.conf"
+  in_background script -qfec "orca --replace -u $HOME --debug-file=/dev/tty" "$file" </dev/null >/dev/null 2>&1
   await grep -q "SPEECH OUTPUT: 'Screen reader on." "$file"
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
