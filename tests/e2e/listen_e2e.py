@@ -17,13 +17,12 @@ SPOKEN = re.compile(rb"SPEECH OUTPUT: '(.*?)'(\{[^}]*\})?\r?$")
 class Listener(Memory):
     def __init__(self, log):
         super().__init__()
-        self.log, self.read, self.heard, self.at = log, 0, [], (0, 4)  # the ring; row 4: the Master Card
+        self.log, self.rest, self.heard, self.at = open(log, 'rb'), b'', [], (0, 4)  # the ring; row 4: the Master Card
 
     def hear(self, pattern, what, *keys):
         # Presses keys, then waits for the next utterance that matches,
         # passing over the others but announcements.
-        if keys:
-            run('xdotool', 'key', *keys)
+        keys and run('xdotool', 'key', *keys)
         deadline, checked = time.monotonic() + PATIENCE, len(self.heard)
         while True:
             for checked, said in enumerate(self.heard[checked:], checked + 1):
@@ -34,10 +33,7 @@ class Listener(Memory):
             if time.monotonic() > deadline:
                 raise Failure(f'waited to hear {what}; last heard: {self.heard[-6:]}')
             time.sleep(0.02)
-            with open(self.log, 'rb') as f:
-                f.seek(self.read)
-                lines = f.read().split(b'\n')[:-1]  # whole lines only
-            self.read += sum(len(line) + 1 for line in lines)
+            *lines, self.rest = (self.rest + self.log.read()).split(b'\n')  # whole lines only
             self.heard += [m[1].decode(errors='replace') for line in lines if (m := SPOKEN.search(line))]
 
     def focus(self, card, state=''):
@@ -50,9 +46,11 @@ class Listener(Memory):
         if keys and self.hear(rf'{name}, (.+) push button{state}\.', name, *keys)[1] != self.face_up.get(card, 'face down'):
             raise Failure(f'heard a picture on {name}, not matched: {self.heard[-1]}')
 
-    def pick(self, card, drawn):
-        # Returns 'win' or 'lose' when the pick ends the game.
-        self.focus(card)
+    def turn(self, choose):
+        # A draw, then a pick of the card choose gives; 'win' or 'lose' when it ends the game.
+        self.focus(0)
+        drawn = self.hear(r'notification Master Card, (.+)\.', 'a draw', 'space')[1]
+        self.focus(card := choose(self, drawn))
         said = self.hear(rf'notification Card {card}, (.+?): (a match|no match, turned back)\.(.*)', 'a pick', 'Return')
         missed, face = self.misses, said[1]
         self.remember(card, face, drawn)
@@ -69,11 +67,8 @@ class Listener(Memory):
     def play(self, choose):
         self.hear(r'notification New game\. (Master Card|Card \d+), face down\.', 'the deal', 'ctrl+n')
         Memory.__init__(self)
-        while self.misses <= MISSES_TO_LOSE:
-            self.focus(0)
-            drawn = self.hear(r'notification Master Card, (.+)\.', 'a draw', 'space')[1]
-            if result := self.pick(choose(self, drawn), drawn):
-                break
+        while not (result := self.turn(choose)):
+            pass
         # The ended game's cards can't be clicked; a matched one is named by its picture.
         self.focus(0, ' grayed')
         self.focus(next(iter(self.face_up), 1), ' grayed')

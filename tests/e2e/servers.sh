@@ -89,10 +89,10 @@ start_recording() {
 # (without a sound server speech-dispatcher never answers, and Orca hangs): a
 # session bus, a window manager, so that the window is active and its focus
 # real, the accessibility bus, and the Orca screen reader speaking through
-# speech-dispatcher. Orca's debug log goes to FILE, where each utterance is a
-# line "HH:MM:SS.ffffff - SPEECH OUTPUT: 'text'". The log is written to a
-# terminal (script), so that each line is there as soon as it is said, not
-# when a file buffer fills.
+# speech-dispatcher (see screen_reader.py). Orca's debug log goes to FILE,
+# where each utterance is a line "HH:MM:SS.ffffff - SPEECH OUTPUT: 'text'".
+# The log is written to a terminal (script), so that each line is there as
+# soon as it is said, not when a file buffer fills.
 start_screen_reader() {
   local file=$1
   export HOME=$E2E_WORK/home
@@ -102,7 +102,7 @@ start_screen_reader() {
   in_background openbox --sm-disable 2>"$ARTIFACTS/openbox.log"
   in_background /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$ARTIFACTS/at-spi.log"
   echo '{"general": {"enableSpeech": true, "enableKeyEcho": false, "enableBraille": false, "activeProfile": ["Default", "default"], "startingProfile": ["Default", "default"]}, "profiles": {"default": {"profile": ["Default", "default"]}}, "pronunciations": {}, "keybindings": {}}' >"$HOME/user-settings.conf"
-  in_background script -qfec "orca --replace -u $HOME --debug-file=/dev/tty" "$file" </dev/null >/dev/null 2>&1
+  in_background script -qfec "$PYTHON $E2E_HERE/screen_reader.py $HOME" "$file" </dev/null >/dev/null 2>&1
   await grep -q "SPEECH OUTPUT: 'Screen reader on." "$file"
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
