@@ -168,32 +168,32 @@ QString GameAccessible::news(const Seen &now)
         told << Spoken::dealt();
         for (PictureBox *control : form.Picture1->findChildren<PictureBox *>())
             if (control->isRinged())
-                told << control->accessibleName() + u'.';
+                told << Spoken::sentence(control->accessibleName());
     }
     if (now.master != seen.master && isFace(now.master))
-        told << Spoken::masterCard(now.master) + u'.';
+        told << Spoken::sentence(Spoken::masterCard(now.master));
     for (int k = 1; k <= kCards; ++k) {
         const int picture = now.cards[std::size_t(k)];
         if (seen.cards[std::size_t(k)] == kFixedBack && isFace(picture))
             told << (picture == now.master ? Spoken::match(k, picture) : Spoken::turnedBack(k, picture));
     }
     if (now.misses > seen.misses)
-        told << Spoken::misses(now.misses, kMissesToLose) + u'.';
+        told << Spoken::sentence(Spoken::misses(now.misses, kMissesToLose));
     // Once, as the line first goes off: it blinks four times.
     if (now.hiddenCards && !rowTold) {
         rowTold = true;
         told << Spoken::rowOfFour();
     }
     if (!now.result.isEmpty() && now.result != seen.result)
-        told << now.result + u'.';
+        told << Spoken::sentence(now.result);
     return told.join(u' ');
 }
 
 void FocusForScreenReaders(PictureBox *control)
 {
-    // A control that can't be clicked now can't take the keyboard focus
-    // either, so a screen reader is told where the ring is, and hears the
-    // control's state with its name.
+    // Told through the control's accessible state, not the keyboard focus,
+    // which a control that can't be clicked now can't take: it is heard all
+    // the same, with its state.
     if (control->isRinged())
         return;
     for (PictureBox *box : control->window()->findChildren<PictureBox *>())

@@ -22,7 +22,8 @@ public:
     static QString won(int misses);
     static QString lost();
 
-    // What happened, when it happens.
+    // What happened, when it happens, in sentences.
+    static QString sentence(const QString &words) { return tr("%1.").arg(words); }
     static QString dealt();
     static QString match(int k, int picture);
     static QString turnedBack(int k, int picture);
