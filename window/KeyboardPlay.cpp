@@ -75,8 +75,6 @@ KeyboardPlay::KeyboardPlay(QWidget *window, std::vector<PictureBox *> boardCards
     };
     for (const auto &[keys, control] : shortcuts) {
         auto *shortcut = new QShortcut(keys, window);
-        // A held key must not queue one deal per repeat.
-        shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this, [this, control = control] { press(control); });
     }
 }
@@ -86,7 +84,12 @@ bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
     // Keys come to the card under the ring, which holds the focus, or to the
     // window while no card has it yet.
     auto *target = qobject_cast<QWidget *>(watched);
-    if (event->type() == QEvent::KeyPress && target && (target == window || window->isAncestorOf(target)))
+    const bool ours = target && (target == window || window->isAncestorOf(target));
+    if (ours && repeatToIgnore(event)) {
+        event->accept(); // a shortcut's key taken here does not act
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && ours)
         return keyPressed(static_cast<QKeyEvent *>(event)->key());
     if (event->type() == QEvent::MouseButtonPress) {
         auto *pressed = qobject_cast<QWidget *>(watched);
@@ -94,6 +97,23 @@ bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
             showRing(false);
     }
     return false;
+}
+
+bool KeyboardPlay::repeatToIgnore(QEvent *event)
+{
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::KeyRelease)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (type == QEvent::KeyRelease) {
+        released = {key->key(), key->timestamp()};
+        return false;
+    }
+    // X11 repeats a held key as a release and a press at the same moment,
+    // which Qt marks as a repeat only when both have come in already.
+    const bool repeat = key->isAutoRepeat() || (key->key() == released.first && key->timestamp() == released.second);
+    const bool arrow = key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down;
+    return repeat && !arrow;
 }
 
 bool KeyboardPlay::keyPressed(int key)

@@ -4,11 +4,14 @@
 // the card under the ring, Ctrl+N, F1 and Ctrl+Q press the play button, the
 // help button and the exit spot. A key does only what a click on the same
 // control could do: nothing covered by the help or the result panel, nothing
-// disabled. The ring appears at the first key and goes at the next mouse
-// press, so a mouse player never sees it. Keys pressed during a pause wait
-// with the clicks and come afterwards, in order.
+// disabled. A held key acts once, as a held mouse button does: its repeats,
+// which a pause would deliver in a burst, are ignored, but for the arrows',
+// which run the ring to the edge. The ring appears at the first key and goes
+// at the next mouse press, so a mouse player never sees it. Keys pressed
+// during a pause wait with the clicks and come afterwards, in order.
 #include <QObject>
 #include <QPoint>
+#include <utility>
 #include <vector>
 
 class PictureBox;
@@ -25,6 +28,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // True for the repeat of a held key that acts; notes each release.
+    bool repeatToIgnore(QEvent *event);
     bool keyPressed(int key);
     void press(PictureBox *control);
     PictureBox *focused() const;
@@ -35,4 +40,5 @@ private:
     PictureBox *master;
     QWidget *ring;
     QPoint at{0, 4}; // column, row; row 4 is the Master Card's
+    std::pair<int, quint64> released{}; // the last key released, and when
 };

@@ -27,11 +27,12 @@ QList<int> offState(const frmGame &f)
     return off;
 }
 
-// Keys as the window system sends them, to the widget with the focus.
-void press(frmGame &f, std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers mods = {})
+// Keys as the window system sends them, to the widget with the focus; held
+// down, each comes as a repeat.
+void press(frmGame &f, std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers mods = {}, bool held = false)
 {
     for (Qt::Key key : keys)
-        QTest::keyClick(f.windowHandle(), key, mods);
+        held ? qt_handleKeyEvent(f.windowHandle(), QEvent::KeyPress, key, mods, {}, true) : QTest::keyClick(f.windowHandle(), key, mods);
 }
 
 // Whatever a screen reader can get from the window (but the instructions)
@@ -136,6 +137,15 @@ private slots:
         backs.clear();
         press(f, {Qt::Key_N}, Qt::ControlModifier);
         QCOMPARE(backs, QList<int>({16, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})); // the button's click on the old board first
+
+        // A held key acts once, as a held button does: its repeats do nothing
+        // (no draw, help, deal or exit) but the arrows', which show the ring
+        // and run it up from the Master Card to a card that refuses Space.
+        rig.sounds.clear();
+        press(f, {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1, Qt::Key_Up, Qt::Key_Up}, {}, true);
+        press(f, {Qt::Key_N, Qt::Key_Q}, Qt::ControlModifier, true);
+        press(f, {Qt::Key_Space});
+        QCOMPARE(rig.sounds, std::vector{Sound::sndRefuse});
 
         // A wrong pick shows its card's face for a while; one more is a memory miss.
         rig.draw(3);
