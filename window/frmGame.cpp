@@ -138,7 +138,13 @@ void frmGame::FillHelpText()
 
 // ---- window handling ----------------------------------------------------
 
-void frmGame::imgExit_Click() { QCoreApplication::exit(0); }
+void frmGame::imgExit_Click()
+{
+    // Clicks and keys that a pause held back until after this one do nothing
+    // while the program ends.
+    setEnabled(false);
+    QCoreApplication::exit(0);
+}
 void frmGame::imgMini_Click() { showMinimized(); }
 void frmGame::imgLink_Click() { QDesktopServices::openUrl(QUrl(webAddress)); }
 

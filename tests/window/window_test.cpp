@@ -190,6 +190,14 @@ private slots:
         };
         rig.click(f.imgAction[1]);
         QVERIFY(panelAtPause && windowAtPause && !f.picMsg->isVisible() && !f.isVisible());
+
+        // Clicks and keys that come after the exit spot's click, as a pause
+        // would deliver them, do nothing while the game ends.
+        rig.load();
+        rig.click(f.imgExit);
+        rig.click(f.imgAction[0]);
+        press(f, {Qt::Key_N}, Qt::ControlModifier);
+        QVERIFY(rig.sounds.empty());
     }
 };
 
