@@ -4,10 +4,11 @@
 
 #include "mdlPicfunc.h"
 
-// Hands out the values it is given, then those of a seeded source.
+// Hands out the values it is given, then those of a seeded source; counts
+// the reseeds asked for.
 struct ScriptedRandom : RandomSource {
     explicit ScriptedRandom(uint64_t seed = 42) : fallback(seed) {}
-    void Randomize() override {}
+    void Randomize() override { ++reseeds; }
     double Next() override
     {
         const double r = script.empty() ? fallback.Next() : script.front();
@@ -21,5 +22,6 @@ struct ScriptedRandom : RandomSource {
         return (double(faceDown.find(mdlPicfunc::CardLetter(k))) + 0.5) / double(faceDown.size());
     }
     std::deque<double> script;
+    int reseeds = 0;
     SeededRandom fallback;
 };

@@ -85,6 +85,7 @@ struct Game {
     void turn(const QString &turn)
     {
         outside.events.clear();
+        random.reseeds = 0;
         QStringList words = turn.split(' ');
         const QString verb = words.takeFirst();
         const std::map<QString, std::function<void()>> buttons{
@@ -107,8 +108,8 @@ struct Game {
         QCOMPARE(brokenInvariant(s), std::string());
     }
 
-    // How the game stands, and what its last turn sounded and showed while
-    // it paused, as "key value" fields.
+    // How the game stands, and what its last turn sounded, showed while it
+    // paused and reseeded, as "key value" fields.
     QStringList fields() const
     {
         static const char *const names[] = {"flip", "win", "click", "match", "refuse", "spare"};
@@ -130,7 +131,7 @@ struct Game {
         return {"master " + (s.picShow.picture == kMasterBack ? "back" : QString::number(s.picShow.picture - 500)),
                 "misses " + QString::number(s.bytMisses),
                 "panel " + (!s.picMsg.visible ? "none" : s.picMsg.picture == kWinPanel ? "won " + QString::fromStdString(s.lblMsg) : "lost"),
-                "sounds " + list(sounds), "shown " + list(shown), "line " + list(line)};
+                "sounds " + list(sounds), "shown " + list(shown), "line " + list(line), "reseeds " + QString::number(random.reseeds)};
     }
 };
 
@@ -156,9 +157,9 @@ private slots:
         QTest::addColumn<QString>("game");
         const QString lost = "draw 1, pick 2" + QString(", draw 2, pick 3").repeated(8);
         // Eight face-down cards, 1 4 6 7 10 11 13 16: r = 0.3 takes the third.
-        QTest::newRow("a draw takes a face-down card by its share of [0, 1)") << "match 2 3 5 8 9 12 14 15, draw 0.3 -> master 6, sounds flip";
+        QTest::newRow("a draw takes a face-down card by its share of [0, 1)") << "match 2 3 5 8 9 12 14 15, draw 0.3 -> master 6, sounds flip, reseeds 0";
         QTest::newRow("a second draw is refused") << "draw 7, draw 5 -> master 7, sounds refuse";
-        QTest::newRow("a match turns the card up for good") << "draw 6, pick 6 -> sounds match, shown 6, master back";
+        QTest::newRow("a match turns the card up for good") << "draw 6, pick 6 -> sounds match, shown 6, master back, reseeds 1";
         QTest::newRow("a wrong pick shows the card, then turns it back") << "draw 3, pick 12 -> sounds flip, shown 12, master back, misses 0";
         QTest::newRow("a picture exposed, then drawn and missed: a memory miss") << "draw 1, pick 2, draw 2, pick 3 -> misses 1";
         QTest::newRow("each later miss of it costs one more; the win panel tells")
@@ -169,7 +170,8 @@ private slots:
         QTest::newRow("seven misses play on") << lost.chopped(16) + " -> misses 7, panel none";
         QTest::newRow("the eighth loses") << lost + " -> misses 8, panel lost, sounds flip, shown 3, master back";
         QTest::newRow("the result timer hides the panel") << lost + ", tick -> panel none";
-        QTest::newRow("a new deal after a loss starts afresh") << lost + ", play -> misses 0, panel none, master back";
+        QTest::newRow("a new deal after a loss starts afresh") << lost + ", play -> misses 0, panel none, master back, reseeds 2";
+        QTest::newRow("a pick before a draw is refused, reseeding all the same") << "pick 5 -> sounds refuse, reseeds 1";
         QTest::newRow("a row wins") << "match 1 2 3, match 4 -> line 1 2 3 4, panel won 0, sounds flip match win";
         QTest::newRow("a column wins") << "match 3 7 11, match 15 -> line 3 7 11 15, panel won 0";
         QTest::newRow("row and column at once: the row") << "match 4 8 12 13 14 15, match 16 -> line 13 14 15 16";

@@ -176,6 +176,7 @@ private slots:
             QCOMPARE(blinks[step], step % 2 ? blinks[1] : QString());
         QVERIFY(f.Picture3->geometry().contains(f.picMsg->geometry()));
         QCOMPARE(f.picMsg->accessibleName(), "You won with 1 memory miss");
+        QVERIFY(f.Timer1->isActive() && f.Timer1->interval() == 5000); // the panel's time on screen
 
         // The result timer comes due, and a close is asked for (as the window
         // system does), during the help button's pause: both wait for the end
