@@ -11,7 +11,7 @@ LUMIDEX_PACKAGES=(
   pulseaudio pulseaudio-utils sox pipewire pipewire-pulse wireplumber dbus-x11
   desktop-file-utils appstream
   openbox at-spi2-core python3-pyatspi orca speech-dispatcher-espeak-ng
-  libxcb-damage0-dev libxcb-shape0-dev
+  libxcb1-dev libxcb-damage0-dev libxcb-shape0-dev mutter
 )
 
 ensure_packages() {

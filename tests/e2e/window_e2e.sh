@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game window under a real X server, on a desktop whose sound server is
-# PipeWire: a sound server that
-# hangs, and losing the display; with "soak", a minute of quick play too.
+# PipeWire: a sound server that hangs, moves and held keys under window
+# managers, and losing the display; with "soak", a minute of quick play in
+# place of the window managers.
 # Usage: window_e2e.sh BUILD_DIR [soak]
 set -euo pipefail
 source "$(dirname "$0")/servers.sh"

@@ -171,7 +171,6 @@ private slots:
         QTest::newRow("the eighth loses") << lost + " -> misses 8, panel lost, sounds flip, shown 3, master back";
         QTest::newRow("the result timer hides the panel") << lost + ", tick -> panel none";
         QTest::newRow("a new deal after a loss starts afresh") << lost + ", play -> misses 0, panel none, master back, reseeds 2";
-        QTest::newRow("a pick before a draw is refused, reseeding all the same") << "pick 5 -> sounds refuse, reseeds 1";
         QTest::newRow("a row wins") << "match 1 2 3, match 4 -> line 1 2 3 4, panel won 0, sounds flip match win";
         QTest::newRow("a column wins") << "match 3 7 11, match 15 -> line 3 7 11 15, panel won 0";
         QTest::newRow("row and column at once: the row") << "match 4 8 12 13 14 15, match 16 -> line 13 14 15 16";
