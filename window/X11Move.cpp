@@ -22,9 +22,11 @@ xcb_connection_t *connection()
     return x11 ? x11->connection() : nullptr;
 }
 
+// The pointer as the X server has it now; none off X11.
 Reply<xcb_query_pointer_reply_t> queryPointer(xcb_connection_t *c, const QWindow *window)
 {
-    return {xcb_query_pointer_reply(c, xcb_query_pointer(c, xcb_window_t(window->winId())), nullptr), &std::free};
+    return {c ? xcb_query_pointer_reply(c, xcb_query_pointer(c, xcb_window_t(window->winId())), nullptr) : nullptr,
+            &std::free};
 }
 
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
@@ -60,8 +62,7 @@ bool managerMoves(xcb_connection_t *c, xcb_window_t root, xcb_atom_t moveRequest
 
 std::optional<bool> X11Move::PrimaryButtonDown(const QWindow *window)
 {
-    xcb_connection_t *c = connection();
-    const auto pointer = c ? queryPointer(c, window) : Reply<xcb_query_pointer_reply_t>(nullptr, &std::free);
+    const auto pointer = queryPointer(connection(), window);
     if (!pointer)
         return std::nullopt;
     return (pointer->mask & XCB_BUTTON_MASK_1) != 0;
@@ -70,7 +71,7 @@ std::optional<bool> X11Move::PrimaryButtonDown(const QWindow *window)
 std::optional<bool> X11Move::StartMove(QWindow *window, QPointF pressedAt)
 {
     xcb_connection_t *c = connection();
-    const auto pointer = c ? queryPointer(c, window) : Reply<xcb_query_pointer_reply_t>(nullptr, &std::free);
+    const auto pointer = queryPointer(c, window);
     if (!pointer)
         return std::nullopt;
     const xcb_atom_t moveRequest = atom(c, "_NET_WM_MOVERESIZE");
