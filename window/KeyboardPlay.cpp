@@ -91,11 +91,8 @@ bool KeyboardPlay::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::KeyPress && ours)
         return keyPressed(static_cast<QKeyEvent *>(event)->key());
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto *pressed = qobject_cast<QWidget *>(watched);
-        if (pressed && (pressed == window || window->isAncestorOf(pressed)))
-            showRing(false);
-    }
+    if (event->type() == QEvent::MouseButtonPress && ours)
+        showRing(false);
     return false;
 }
 
