@@ -14,8 +14,6 @@ from game_window import (BLANK, EXIT, FACES, FIXED_BACK, HELP, MASTER_BACK, MAST
 
 AT_ONCE = 5.0       # seconds an exit may take on a loaded machine; a wait for a hung server never ends
 SILENCE = 300       # a recorded sample louder than this is sound
-GAP = 22050 // 20   # 50 ms of silence part two sounds
-BACKGROUND = (135, 345)  # the window's face between the Master Card and the play button
 game_path, view, games = sys.argv[1], BoardView(), []
 
 
@@ -30,11 +28,12 @@ def start():
     return game
 
 
-def heard(start=0):
-    # How many sounds were recorded since byte start, and where the recording ends.
+def heard(start=0, gap=22050 // 20):
+    # How many sounds were recorded since byte start, parted by gaps of 50 ms,
+    # and where the recording ends.
     samples = array.array('h', open(sys.argv[3], 'rb').read()[start:])
     loud = [i for i, v in enumerate(samples) if abs(v) > SILENCE]
-    return sum(b - a > GAP for a, b in zip([-GAP - 1] + loud, loud)), start + len(samples) * 2
+    return sum(b - a > gap for a, b in zip([-gap - 1] + loud, loud)), start + len(samples) * 2
 
 
 def exits_at_once(game):
@@ -103,8 +102,9 @@ def quick_play():
 
 
 def pointer(at, dx, dy, *then):
-    # The pointer to the background of a window at `at`, moved by dx, dy; then more xdotool steps.
-    run('xdotool', 'mousemove', str(at[0] + BACKGROUND[0] + dx), str(at[1] + BACKGROUND[1] + dy), 'sleep', '0.05', *then)
+    # The pointer to the background of a window at `at` (its face between the
+    # Master Card and the play button), moved by dx, dy; then more xdotool steps.
+    run('xdotool', 'mousemove', str(at[0] + 135 + dx), str(at[1] + 345 + dy), 'sleep', '0.05', *then)
 
 
 def window_moves(*manager):
@@ -117,8 +117,8 @@ def window_moves(*manager):
     game = start()
     # The first drag comes before any click, which would have the manager
     # tell Qt again where the window is.
-    for dealt, press, release, travel in ((False, 'mousedown', ['mouseup', '1'], (100, 50)), (True, 'click', [], (0, 0)),
-                                          (True, 'mousedown', ['mouseup', '1'], (100, 50))):
+    drag = ('mousedown', ['mouseup', '1'], (100, 50))
+    for dealt, press, release, travel in ((False, *drag), (True, 'click', [], (0, 0)), (True, *drag)):
         at, begin = game.position(), lambda: pointer(at, 0, 0, press, '1')
         deal(game, begin) if dealt else begin()
         time.sleep(0.3)  # a deal ends 100 ms after its last card shows
