@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "CommandLine.h"
 #include "WindowPause.h"
 #include "mdlMain.h"
 
@@ -25,6 +26,8 @@ int main(int argc, char *argv[])
 {
     WindowPauseCountFromStart();
     qtDefault = qInstallMessageHandler(reportFatal);
+    if (const std::optional<int> status = ReadCommandLine(argc, argv))
+        return *status;
     // The window is centred and dragged by X11 means: on a Wayland session
     // it runs through XWayland unless the user names a platform. Programs
     // the game starts (the web browser) do not inherit the choice.

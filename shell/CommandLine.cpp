@@ -1,0 +1,51 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+// The context the command line's texts are translated in.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+} // namespace
+
+std::optional<int> ReadCommandLine(int &argc, char **argv)
+{
+    // A core application of its own, which opens no display; it is gone
+    // before the game's application is made.
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(CommandLine::tr("Lumidex, a memory card game in one small window."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and quit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     CommandLine::tr("Show the game's version and quit."));
+    // A desktop restoring its session starts the game again with the
+    // session's name, which Qt takes up when it opens the display.
+    QCommandLineOption session(QStringLiteral("session"), QString(), QStringLiteral("name"));
+    session.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, session});
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+
+    QString error;
+    if (!parser.parse(QCoreApplication::arguments()))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = CommandLine::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "lumidex: %s\n%s", qPrintable(error), qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("lumidex %s\n", LUMIDEX_VERSION);
+        return 0;
+    }
+    return std::nullopt;
+}
