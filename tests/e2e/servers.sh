@@ -1,14 +1,15 @@
 # The servers an end-to-end test runs the game under, each started by the test
 # and stopped by its PID when the test ends, whether it passed or not.
-# Source it, call e2e_begin NAME BUILD_DIR, then start_x_server and, for sound,
-# start_sound_server (or start_pipewire_server) and start_recording FILE, or
-# start_sound_server and start_screen_reader FILE.
+# Source it, call e2e_begin NAME BUILD_DIR [GAME] (the build's game unless
+# named), then start_x_server and, for sound, start_sound_server (or
+# start_pipewire_server) and start_recording FILE, or start_sound_server and
+# start_screen_reader FILE.
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=/usr/bin/python3
 e2e_pids=()
 
 e2e_begin() {
-  GAME=$2/shell/lumidex ARTIFACTS=$2/e2e-artifacts/$1 E2E_WORK=$(mktemp -d)
+  GAME=${3:-$2/shell/lumidex} ARTIFACTS=$2/e2e-artifacts/$1 E2E_WORK=$(mktemp -d)
   rm -rf "$ARTIFACTS" && mkdir -p "$ARTIFACTS"
   trap e2e_end EXIT
   [ -x "$GAME" ] || { echo "no game executable at $GAME"; exit 1; }
