@@ -1,15 +1,17 @@
-# Installs the Debian packages the build, the game and the tests need, when
-# any is missing, then builds into build/. Sourced by play and test.
+# Installs the Debian packages the build, the game, the tests and the package
+# need, when any is missing, then builds into build/ (everything, or the
+# targets named after --target). Sourced by play, test and package.
 set -euo pipefail
 
 LUMIDEX_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libpulse-dev libqt6svg6 qt6-gtk-platformtheme
+  qt6-base-dev libpulse-dev qt6-gtk-platformtheme
   fonts-dejavu-core fonts-dejavu-extra
   python3 python3-pil librsvg2-bin
   xvfb xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox pipewire pipewire-pulse wireplumber dbus-x11
   desktop-file-utils appstream
+  build-essential debhelper lintian
   openbox at-spi2-core python3-pyatspi orca speech-dispatcher-espeak-ng
   libxcb1-dev libxcb-damage0-dev libxcb-shape0-dev mutter
 )
@@ -30,5 +32,5 @@ ensure_packages() {
 build_lumidex() {
   local top=$1
   cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$top/build"
+  cmake --build "$top/build" "${@:2}"
 }
