@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The built package: lintian finds no error and no warning; unpacked (into
 # unpacked/ beside it), it has the game, its manual page, launcher entry, icons
-# and software-centre description where Debian and the desktops look for them,
-# and the game starts from it under an X server of its own and shows a new
-# game's board.
+# and software-centre description where Debian and the desktops look for them;
+# the entry starts the game and names its icons, the description launches the
+# entry, and the desktop's own validators accept both; the game starts from it
+# under an X server of its own and shows a new game's board.
 #   package_test.sh DEB
 set -euo pipefail
 deb=$(realpath "$1") id=org.example.Lumidex
@@ -14,8 +15,10 @@ rm -rf "$root" && dpkg -x "$deb" "$root"
 for file in usr/games/lumidex usr/share/man/man6/lumidex.6.gz usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml; do
   [ -s "$root/$file" ] || fail "the package has no /$file"
 done
-entry=$root/usr/share/applications/$id.desktop
+entry=$root/usr/share/applications/$id.desktop metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 grep -qx 'Exec=/usr/games/lumidex' "$entry" || fail "the launcher entry does not start /usr/games/lumidex"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "the description does not launch $id.desktop"
+desktop-file-validate "$entry" && appstreamcli validate --no-net "$metainfo" || fail "a validator rejects the entry or the description"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for art in "$(dirname "$0")"/../../resources/icon/hicolor/*x*/lumidex.png; do
   size=$(basename "$(dirname "$art")")
