@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The game with no display to open. --help and --version print and succeed;
-# an unknown option or an argument gets a one-line message, the usage and
-# status 2; with no arguments the game ends at once with a message and status
-# 1, no crash, no hang, and on a Wayland session it asks for X11 (XWayland)
-# and nothing else. The version is the build's, and the package's changelog
-# and the software-centre description's latest release say the same.
+# The game with no display to open. --help and --version print and succeed; an
+# unknown option or an argument gets a one-line message, the usage and status
+# 2, but the session name a desktop restores the game with is taken; with no
+# arguments the game ends at once with a message and status 1, no crash, no
+# hang, and on a Wayland session it asks for X11 (XWayland) and nothing else.
+# The version is the build's, and the package's changelog and the
+# software-centre description's latest release say the same.
 #   command_line_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -u
 game=$1/shell/lumidex top=$2 version=$3
@@ -13,6 +14,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 nodisplay() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$@" timeout 20 "$game" "${args[@]}"; }
 
 args=(--version) && out=$(nodisplay) && [ "$out" = "lumidex $version" ] || fail "--version printed: $out"
+args=(-session restored --version) && out=$(nodisplay) && [ "$out" = "lumidex $version" ] || fail "a restored session's name is refused: $out"
 args=(--help) && out=$(nodisplay) && grep -q '^Usage: ' <<<"$out" && grep -q -- --version <<<"$out" || fail "--help printed: $out"
 for bad in --bogus stray; do
   args=("$bad") && out=$(nodisplay 2>&1 >/dev/null)
