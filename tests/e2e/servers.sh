@@ -67,8 +67,12 @@ start_pipewire_server() {
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   eval "$(dbus-launch --sh-syntax)"
   e2e_pids+=("$DBUS_SESSION_BUS_PID")
+  # Its session manager and PulseAudio server give up on a PipeWire that is
+  # not listening yet: under load they could start first.
+  in_background pipewire 2>"$ARTIFACTS/pipewire.log"
+  await test -S "$XDG_RUNTIME_DIR/pipewire-0"
   local part
-  for part in pipewire wireplumber pipewire-pulse; do
+  for part in wireplumber pipewire-pulse; do
     in_background "$part" 2>"$ARTIFACTS/$part.log"
   done
   export SOUND_SERVER_PID=$!
