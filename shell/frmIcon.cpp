@@ -43,12 +43,12 @@ frmIcon::frmIcon(QWidget *parent)
     setPalette(white);
     setAutoFillBackground(true);
 
-    Label1 = PlaceLabel(this, QStringLiteral("Important notice!"), 119, 14);
-    Label2 = PlaceLabel(this, QStringLiteral("This application works with small fonts only"), 23, 46);
-    Label3 = PlaceLabel(this, QStringLiteral("Please change your system to \"Small Fonts\""), 21, 78);
-    Label4 = PlaceLabel(this, QStringLiteral("in the Windows Setting System"), 73, 110);
+    Label1 = PlaceLabel(this, tr("Important notice!"), 119, 14);
+    Label2 = PlaceLabel(this, tr("This application works with small fonts only"), 23, 46);
+    Label3 = PlaceLabel(this, tr("Please change your system to \"Small Fonts\""), 21, 78);
+    Label4 = PlaceLabel(this, tr("in the Windows Setting System"), 73, 110);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setFont(GameFont(13));
     Command1->setGeometry(162, 152, 81, 25);
     Command1->setFocus();

@@ -54,10 +54,10 @@ void frmGame::buildLayout()
         imgBad[i]->setLayoutPicture(ResourceIds::kSadFace);
         imgBad[i]->hide();
     }
-    imgMini = image(Picture1, {2, 2, 23, 23}, QStringLiteral("Minimize"));
-    imgExit = image(Picture1, {274, 2, 25, 23}, QStringLiteral("Exit"));
-    imgAction[0] = image(Picture1, {172, 312, 49, 45}, QStringLiteral("Play"));
-    imgAction[1] = image(Picture1, {218, 312, 51, 45}, QStringLiteral("Information"));
+    imgMini = image(Picture1, {2, 2, 23, 23}, tr("Minimize"));
+    imgExit = image(Picture1, {274, 2, 25, 23}, tr("Exit"));
+    imgAction[0] = image(Picture1, {172, 312, 49, 45}, tr("Play"));
+    imgAction[1] = image(Picture1, {218, 312, 51, 45}, tr("Information"));
     imgLink = image(Picture1, {242, 362, 59, 23}, webAddress);
 
     // The deal's button lies below the face, so no one sees or clicks it:

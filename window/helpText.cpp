@@ -1,5 +1,6 @@
 #include "helpText.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -7,6 +8,11 @@
 #include "mdlResFiles.h"
 
 namespace {
+
+// The context the help panel's messages are translated in.
+struct HelpText {
+    Q_DECLARE_TR_FUNCTIONS(HelpText)
+};
 
 void ShowFailure(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
@@ -21,7 +27,7 @@ std::optional<QString> LoadHelpText(QWidget *messageParent)
     // The file is deleted when `file` goes, on every path.
     auto file = mdlResFiles::GetTempName({}, QStringLiteral("~rs"));
     if (!file) {
-        ShowFailure(messageParent, QMessageBox::Critical, QStringLiteral("Unable to get temp file name!"));
+        ShowFailure(messageParent, QMessageBox::Critical, HelpText::tr("Unable to get temp file name!"));
         return std::nullopt;
     }
     // A message box waits for the user: the file goes first, so that none is
@@ -32,7 +38,7 @@ std::optional<QString> LoadHelpText(QWidget *messageParent)
         return std::nullopt;
     };
     if (mdlResFiles::SaveResItem(ResourceIds::kInstructions, QStringLiteral("TEXT"), *file) != QFileDevice::NoError)
-        return fail(QMessageBox::Critical, QStringLiteral("Unable to save resource item to disk!"));
+        return fail(QMessageBox::Critical, HelpText::tr("Unable to save resource item to disk!"));
 
     QString text, line;
     if (file->seek(0)) {
