@@ -145,7 +145,8 @@ void GameAccessible::update()
         setName(bad, Spoken::misses(now.misses, kMissesToLose));
     setName(form.picMsg, now.result);
 
-    const QString told = news(now);
+    // The first deal, made before the window shows, is nobody's news.
+    const QString told = form.isVisible() ? news(now) : QString();
     const bool changed = !(now == seen);
     seen = now;
     // The last announcement may tell what shows no more, a card now face

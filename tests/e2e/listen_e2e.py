@@ -81,6 +81,8 @@ if __name__ == '__main__':
     try:
         run('xdotool', 'windowactivate', '--sync', window.id)
         bot.hear(r'Lumidex frame\.', 'the game window')
+        if told := [said for said in bot.heard if said.startswith('notification')]:
+            raise Failure(f'heard {told} before the window: the unseen first deal is no news')
         bot.hear(r'notification Lumidex - Game Instructions .* https://\S+', 'the help', 'F1')
         # The first key shows the ring, on the Master Card, locked under the help.
         bot.hear(r'Master Card, face down push button grayed\.', 'the Master Card under the help', 'Down')
