@@ -113,7 +113,6 @@ GameAccessible::GameAccessible(frmGame &form) : form(form), notice(new PictureBo
     notice->setAttribute(Qt::WA_TransparentForMouseEvents);
     notice->setGeometry(0, 0, 1, 1);
     notice->hide();
-    seen = look();
     update();
 }
 
