@@ -189,15 +189,17 @@ QString GameAccessible::news(const Seen &now)
     return told.join(u' ');
 }
 
-void FocusForScreenReaders(PictureBox *control)
+void FocusForScreenReaders(QWidget *window, PictureBox *control)
 {
     // Told through the control's accessible state, not the keyboard focus,
     // which a control that can't be clicked now can't take: it is heard all
     // the same, with its state.
-    if (control->isRinged())
+    if (control && control->isRinged())
         return;
-    for (PictureBox *box : control->window()->findChildren<PictureBox *>())
+    for (PictureBox *box : window->findChildren<PictureBox *>())
         box->setRinged(box == control);
+    if (!control)
+        return;
     QAccessibleEvent focus(control, QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }

@@ -10,6 +10,7 @@
 
 class frmGame;
 class PictureBox;
+class QWidget;
 
 class GameAccessible {
 public:
@@ -40,6 +41,7 @@ private:
     bool rowTold = false; // this game's row of four was announced
 };
 
-// Makes control, as the keyboard's focus ring reaches it, a screen reader's
-// focus, whether or not it can be clicked now.
-void FocusForScreenReaders(PictureBox *control);
+// Makes control, as the keyboard's focus ring reaches it, the screen readers'
+// focus in window, whether or not it can be clicked now; none with nullptr,
+// as the ring goes.
+void FocusForScreenReaders(QWidget *window, PictureBox *control);

@@ -159,10 +159,11 @@ PictureBox *KeyboardPlay::focused() const
 
 void KeyboardPlay::showRing(bool shown)
 {
-    if (shown) {
+    if (shown)
         static_cast<FocusRing *>(ring)->follow(focused());
-        // The card becomes a screen reader's focus too, so that it names it.
-        FocusForScreenReaders(focused());
-    }
+    // The card under the ring is a screen reader's focus too, so that it
+    // names it; with the ring gone, no card is.
+    if (shown || ring->isVisible())
+        FocusForScreenReaders(window, shown ? focused() : nullptr);
     ring->setVisible(shown);
 }

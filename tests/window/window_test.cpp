@@ -131,6 +131,7 @@ private slots:
         press(f, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
         QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, f.picMat[6]->mapTo(&f, f.picMat[6]->rect().center()));
         QVERIFY(rig.sounds.empty());
+        QVERIFY(!QAccessible::queryAccessibleInterface(f.picShow)->state().focused); // the ring went with the click
 
         // Ctrl+N is the play button: the help goes, and a fresh game is dealt,
         // each card laid before its tick.
