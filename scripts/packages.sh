@@ -5,7 +5,7 @@ set -euo pipefail
 
 LUMIDEX_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libpulse-dev qt6-gtk-platformtheme
+  qt6-base-dev libpulse-dev qt6-gtk-platformtheme qt6-l10n-tools qt6-translations-l10n
   fonts-dejavu-core fonts-dejavu-extra
   python3 python3-pil librsvg2-bin
   xvfb xdotool x11-utils imagemagick

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "Language.h"
+
 namespace {
 
 // The context the command line's texts are translated in.
@@ -22,6 +24,7 @@ std::optional<int> ReadCommandLine(int &argc, char **argv)
     // A core application of its own, which opens no display; it is gone
     // before the game's application is made.
     QCoreApplication app(argc, argv);
+    const Language language;
     QCommandLineParser parser;
     parser.setApplicationDescription(CommandLine::tr("Lumidex, a memory card game in one small window."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and quit."));

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "CommandLine.h"
+#include "Language.h"
 #include "WindowPause.h"
 #include "mdlMain.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (!platformChosen)
         qunsetenv("QT_QPA_PLATFORM");
+    const Language language;
     QGuiApplication::setDesktopFileName(QStringLiteral(LUMIDEX_APP_ID));
     return mdlMain::Main();
 }

@@ -49,6 +49,7 @@ std::optional<QString> LoadHelpText(QWidget *messageParent)
     }
     if (file->error() != QFileDevice::NoError)
         return fail(QMessageBox::NoIcon, file->errorString() + QStringLiteral("  ") + QString::number(file->error()));
-    // The resource ends in NULs; the panel shows what comes before them.
-    return mdlResFiles::StripNull(text);
+    // The resource ends in NULs; the panel shows what comes before them, in
+    // the player's language (English as stored, byte for byte).
+    return QCoreApplication::translate("Instructions", mdlResFiles::StripNull(text).toUtf8().constData());
 }

@@ -16,11 +16,9 @@ QString showing(const QString &control, int picture, int back)
 
 QString Spoken::card(int k, int picture) { return showing(tr("Card %1").arg(k), picture, ResourceIds::kFixedBack); }
 QString Spoken::masterCard(int picture) { return showing(tr("Master Card"), picture, ResourceIds::kMasterBack); }
-QString Spoken::misses(int misses, int toLose) { return tr("%1 of %2 memory misses").arg(misses).arg(toLose); }
-QString Spoken::won(int misses)
-{
-    return misses == 1 ? tr("You won with 1 memory miss") : tr("You won with %1 memory misses").arg(misses);
-}
+// The noun agrees with the number that ends the game, as in "3 of 8 misses".
+QString Spoken::misses(int misses, int toLose) { return tr("%1 of %n memory misses", nullptr, toLose).arg(misses); }
+QString Spoken::won(int misses) { return tr("You won with %n memory miss(es)", nullptr, misses); }
 QString Spoken::lost() { return tr("Too many memory misses"); }
 
 QString Spoken::dealt() { return tr("New game."); }

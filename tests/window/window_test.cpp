@@ -6,6 +6,7 @@
 
 #include "WindowRig.h"
 #include "catalogue.h"
+#include "Language.h"
 #include "helpText.h"
 #include "pictureNames.h"
 
@@ -61,6 +62,7 @@ void nothingHiddenIsHeard(const frmGame &f, QAccessibleInterface *node)
 class WindowTest : public QObject {
     Q_OBJECT
     QList<QUrl> opened; // addresses handed to the desktop's browser
+    const Language language; // as the game has it: English unless the desktop says otherwise
 
 public slots:
     void openUrl(const QUrl &url) { opened << url; }

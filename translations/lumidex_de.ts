@@ -1,0 +1,448 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Lumidex, a memory card game in one small window.</source>
+        <translation>Lumidex, ein Memory-Kartenspiel in einem kleinen Fenster.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and quit.</source>
+        <translation>Die Version des Spiels anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>Unable to get temp file name!</source>
+        <translation>Es konnte keine temporäre Datei angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Unable to save resource item to disk!</source>
+        <translation>Die Ressource konnte nicht auf dem Datenträger gespeichert werden!</translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source>
+Lumidex - Game Instructions
+
+Single Player:
+Clicking the Master Card (Red) will cause 
+a random picture to appear.
+Try to find a match by clicking on one of the 
+16 Fixed Cards (Blue). If a match is found, 
+the card will remain face up.
+Lumidex expects you to memorize 
+the location of Fixed Cards that were already 
+exposed. If the Master Card depicts a 
+picture that you have already exposed, but 
+the matching Fixed Card is not selected, 
+Lumidex will record a 
+&quot;memory miss&quot;. 
+The object of the game is to create four  
+face-up cards in a row.
+
+Two Players:
+The players play in turns. A player who 
+finds a match, holds on to his/her turn.
+Remember: The winner is determined not by 
+the number of matches, but by being the 
+last to create four face-up cards in a row.
+
+Lumidex is free software made by the
+Lumidex team. Share and enjoy!
+
+https://lumidex.example.org
+</source>
+        <extracomment>The help panel&apos;s text. Keep each line about as long as the English lines: the panel is narrow.</extracomment>
+        <translation>
+Lumidex - Spielanleitung
+
+Ein Spieler:
+Ein Klick auf die Hauptkarte (rot) zeigt
+ein zufälliges Bild.
+Suche das passende Bild, indem du auf eine
+der 16 Feldkarten (blau) klickst. Passt sie,
+bleibt die Karte aufgedeckt.
+Lumidex erwartet, dass du dir merkst, wo
+die schon aufgedeckten Feldkarten liegen.
+Zeigt die Hauptkarte ein Bild, das du schon
+aufgedeckt hast, und wählst du nicht die
+passende Feldkarte, zählt Lumidex einen
+„Gedächtnisfehler“.
+Ziel des Spiels ist es, vier aufgedeckte
+Karten in eine Reihe zu bringen.
+
+Zwei Spieler:
+Die Spieler sind abwechselnd am Zug. Wer
+ein passendes Bild findet, bleibt am Zug.
+Denk daran: Es gewinnt nicht, wer die
+meisten Paare findet, sondern wer als
+Letzter vier aufgedeckte Karten in eine
+Reihe bringt.
+
+Lumidex ist freie Software, gemacht vom
+Lumidex-Team. Weitergeben und viel Spaß!
+
+https://lumidex.example.org
+</translation>
+    </message>
+</context>
+<context>
+    <name>PictureName</name>
+    <message>
+        <source>coffee jug</source>
+        <translation>Kaffeekanne</translation>
+    </message>
+    <message>
+        <source>minibus</source>
+        <translation>Kleinbus</translation>
+    </message>
+    <message>
+        <source>carrot</source>
+        <translation>Karotte</translation>
+    </message>
+    <message>
+        <source>dragonfly</source>
+        <translation>Libelle</translation>
+    </message>
+    <message>
+        <source>leafy greens</source>
+        <translation>Blattgemüse</translation>
+    </message>
+    <message>
+        <source>chocolate ice lolly</source>
+        <translation>Schokoladeneis am Stiel</translation>
+    </message>
+    <message>
+        <source>bird on a branch</source>
+        <translation>Vogel auf einem Ast</translation>
+    </message>
+    <message>
+        <source>rooster</source>
+        <translation>Hahn</translation>
+    </message>
+    <message>
+        <source>alarm clock</source>
+        <translation>Wecker</translation>
+    </message>
+    <message>
+        <source>hot pepper</source>
+        <translation>Chilischote</translation>
+    </message>
+    <message>
+        <source>croissant</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>bitten apple</source>
+        <translation>angebissener Apfel</translation>
+    </message>
+    <message>
+        <source>ring biscuit</source>
+        <translation>Kekskranz</translation>
+    </message>
+    <message>
+        <source>cup of tea</source>
+        <translation>Tasse Tee</translation>
+    </message>
+    <message>
+        <source>sushi</source>
+        <translation>Sushi</translation>
+    </message>
+    <message>
+        <source>soda can</source>
+        <translation>Getränkedose</translation>
+    </message>
+    <message>
+        <source>ear of corn</source>
+        <translation>Maiskolben</translation>
+    </message>
+    <message>
+        <source>teacup</source>
+        <translation>Teebecher</translation>
+    </message>
+    <message>
+        <source>ladybird</source>
+        <translation>Marienkäfer</translation>
+    </message>
+    <message>
+        <source>sports helmet</source>
+        <translation>Sporthelm</translation>
+    </message>
+    <message>
+        <source>spring onion</source>
+        <translation>Frühlingszwiebel</translation>
+    </message>
+    <message>
+        <source>bell pepper</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>hot-air balloon</source>
+        <translation>Heißluftballon</translation>
+    </message>
+    <message>
+        <source>coffee press</source>
+        <translation>Kaffeepresse</translation>
+    </message>
+    <message>
+        <source>house with garden</source>
+        <translation>Haus mit Garten</translation>
+    </message>
+    <message>
+        <source>tree biscuit</source>
+        <translation>Tannenbaumkeks</translation>
+    </message>
+    <message>
+        <source>jack-o&apos;-lantern</source>
+        <translation>Kürbislaterne</translation>
+    </message>
+    <message>
+        <source>hot dog</source>
+        <translation>Hotdog</translation>
+    </message>
+    <message>
+        <source>hamburger</source>
+        <translation>Hamburger</translation>
+    </message>
+    <message>
+        <source>hammer</source>
+        <translation>Hammer</translation>
+    </message>
+    <message>
+        <source>magnifying glass</source>
+        <translation>Lupe</translation>
+    </message>
+    <message>
+        <source>mayonnaise jar</source>
+        <translation>Mayonnaiseglas</translation>
+    </message>
+    <message>
+        <source>milk carton</source>
+        <translation>Milchtüte</translation>
+    </message>
+    <message>
+        <source>owl</source>
+        <translation>Eule</translation>
+    </message>
+    <message>
+        <source>pizza</source>
+        <translation>Pizza</translation>
+    </message>
+    <message>
+        <source>oven glove</source>
+        <translation>Topfhandschuh</translation>
+    </message>
+    <message>
+        <source>red lettuce</source>
+        <translation>roter Salat</translation>
+    </message>
+    <message>
+        <source>rocket</source>
+        <translation>Rakete</translation>
+    </message>
+    <message>
+        <source>watermelon</source>
+        <translation>Wassermelone</translation>
+    </message>
+    <message>
+        <source>ribbon</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>wrapped gift</source>
+        <translation>Geschenk</translation>
+    </message>
+    <message>
+        <source>doughnut</source>
+        <translation>Donut</translation>
+    </message>
+    <message>
+        <source>toaster</source>
+        <translation>Toaster</translation>
+    </message>
+    <message>
+        <source>soft ice cream</source>
+        <translation>Softeis</translation>
+    </message>
+    <message>
+        <source>car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>parcel</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>football</source>
+        <translation>Fußball</translation>
+    </message>
+    <message>
+        <source>pencil</source>
+        <translation>Bleistift</translation>
+    </message>
+    <message>
+        <source>paint palette</source>
+        <translation>Malpalette</translation>
+    </message>
+    <message>
+        <source>sandwich</source>
+        <translation>Sandwich</translation>
+    </message>
+    <message>
+        <source>radish</source>
+        <translation>Radieschen</translation>
+    </message>
+    <message>
+        <source>cauliflower</source>
+        <translation>Blumenkohl</translation>
+    </message>
+    <message>
+        <source>butterfly</source>
+        <translation>Schmetterling</translation>
+    </message>
+    <message>
+        <source>candy cane</source>
+        <translation>Zuckerstange</translation>
+    </message>
+</context>
+<context>
+    <name>Spoken</name>
+    <message>
+        <source>%1, face down</source>
+        <translation>%1, verdeckt</translation>
+    </message>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, leer</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Karte %1</translation>
+    </message>
+    <message>
+        <source>Master Card</source>
+        <translation>Hauptkarte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n memory misses</source>
+        <translation>
+            <numerusform>%1 von %n Gedächtnisfehler</numerusform>
+            <numerusform>%1 von %n Gedächtnisfehlern</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You won with %n memory miss(es)</source>
+        <translation>
+            <numerusform>Du hast mit %n Gedächtnisfehler gewonnen</numerusform>
+            <numerusform>Du hast mit %n Gedächtnisfehlern gewonnen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too many memory misses</source>
+        <translation>Zu viele Gedächtnisfehler</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>%1: a match.</source>
+        <translation>%1: ein Treffer.</translation>
+    </message>
+    <message>
+        <source>%1: no match, turned back.</source>
+        <translation>%1: kein Treffer, wieder umgedreht.</translation>
+    </message>
+    <message>
+        <source>A row of four!</source>
+        <translation>Vier in einer Reihe!</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmGame</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>frmIcon</name>
+    <message>
+        <source>Important notice!</source>
+        <translation>Wichtiger Hinweis!</translation>
+    </message>
+    <message>
+        <source>This application works with small fonts only</source>
+        <translation>Diese Anwendung funktioniert nur mit kleinen Schriften</translation>
+    </message>
+    <message>
+        <source>Please change your system to &quot;Small Fonts&quot;</source>
+        <translation>Bitte stelle dein System auf „Kleine Schriften“ um</translation>
+    </message>
+    <message>
+        <source>in the Windows Setting System</source>
+        <translation>(in den Windows-Systemeinstellungen)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
