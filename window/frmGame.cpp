@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GameAccessible.h"
+#include "Layout.h"
 #include "Timing.h"
 #include "WindowMover.h"
 #include "WindowPause.h"
@@ -54,7 +55,7 @@ void frmGame::Form_Load()
 
     cmdPlay_Click();
 
-    Picture1->place(picMsg, 32, 80);
+    Picture1->place(picMsg, Layout::kShownPanel.x(), Layout::kShownPanel.y());
 }
 
 // ---- the rules' handlers -------------------------------------------------

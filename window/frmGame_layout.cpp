@@ -1,9 +1,10 @@
-// The controls of the game window at the places the layout gives them, in
-// pixels. Siblings are created bottom first: pictureless images lie beneath
-// the picture boxes, and an earlier-listed box lies above a later one.
+// The controls of the game window at the places Layout.h gives them.
+// Siblings are created bottom first: pictureless images lie beneath the
+// picture boxes, and an earlier-listed box lies above a later one.
 #include "GameAccessible.h"
 #include "GameFont.h"
 #include "KeyboardPlay.h"
+#include "Layout.h"
 #include "Timing.h"
 #include "WindowMover.h"
 #include "catalogue.h"
@@ -16,8 +17,6 @@ namespace {
 constexpr QColor kYellow(255, 255, 0);
 constexpr QColor kPanelBack(192, 192, 255);
 constexpr QColor kCountColour(18, 42, 83);
-constexpr int kCardColumns[kBoardSide] = {3, 60, 117, 174};
-constexpr int kCardRows[kBoardSide] = {3, 59, 115, 171};
 
 PictureBox *image(PictureBox *parent, QRect place, const QString &tip = {})
 {
@@ -38,32 +37,30 @@ void frmGame::buildLayout()
     setPalette(back);
     setAutoFillBackground(true);
     setFont(GameFont(11));
-    // Three sizes: the stored window's inside (309 x 395), the face panel
-    // filling it and more (323 x 407, as stored), and the 302 x 390 of the
-    // face picture, to which the outline (mdlRegion) cuts the window. Only
-    // the last is ever seen; whatever lies below or right of it is hidden.
-    resize(309, 395);
+    // The outline (mdlRegion) cuts the window to the face; whatever of the
+    // window's inside and the face panel lies beyond it is hidden.
+    resize(Layout::kWindowInside);
 
     Picture1 = new PictureBox(this, Border::None, palette().color(QPalette::Base));
-    Picture1->setGeometry(0, 0, 323, 407);
+    Picture1->setGeometry(Layout::kFacePanel);
     Picture1->setLayoutPicture(ResourceIds::kWindowFace);
     new WindowMover(Picture1, this);
 
     for (int i = 0; i < kMissesToLose; ++i) {
-        imgBad[i] = image(Picture1, {265, 282 - 30 * i, 37, 32});
+        imgBad[i] = image(Picture1, Layout::kLowestMarker.translated(0, -Layout::kMarkerStep * i));
         imgBad[i]->setLayoutPicture(ResourceIds::kSadFace);
         imgBad[i]->hide();
     }
-    imgMini = image(Picture1, {2, 2, 23, 23}, tr("Minimize"));
-    imgExit = image(Picture1, {274, 2, 25, 23}, tr("Exit"));
-    imgAction[0] = image(Picture1, {172, 312, 49, 45}, tr("Play"));
-    imgAction[1] = image(Picture1, {218, 312, 51, 45}, tr("Information"));
-    imgLink = image(Picture1, {242, 362, 59, 23}, webAddress);
+    imgMini = image(Picture1, Layout::kMinimise, tr("Minimize"));
+    imgExit = image(Picture1, Layout::kExit, tr("Exit"));
+    imgAction[0] = image(Picture1, Layout::kPlayButton, tr("Play"));
+    imgAction[1] = image(Picture1, Layout::kHelpButton, tr("Information"));
+    imgLink = image(Picture1, Layout::kLink, webAddress);
 
     // The deal's button lies below the face, so no one sees or clicks it:
     // set-up and the play button run its handler themselves.
     cmdPlay = new QPushButton(QStringLiteral("play"), Picture1);
-    cmdPlay->setGeometry(192, 396, 41, 19);
+    cmdPlay->setGeometry(Layout::kDealButton);
     // Out of sight and never pressed: with the focus, Space would deal a game.
     cmdPlay->setFocusPolicy(Qt::NoFocus);
 
@@ -72,27 +69,27 @@ void frmGame::buildLayout()
     Timer1->setTimerType(Qt::PreciseTimer);
 
     Picture3 = new PictureBox(Picture1, Border::Single, kYellow);
-    Picture3->setGeometry(28, 76, 233, 231);
+    Picture3->setGeometry(Layout::kBoard);
     for (int i = kCards; i >= 1; --i) {
         picMat[i] = new PictureBox(Picture3, Border::Sunken, Qt::white);
-        picMat[i]->resize(55, 55);
-        Picture3->place(picMat[i], kCardColumns[CardColumn(i)], kCardRows[CardRow(i)]);
+        picMat[i]->resize(Layout::kCard);
+        Picture3->place(picMat[i], Layout::kCardColumns[CardColumn(i)], Layout::kCardRows[CardRow(i)]);
         picMat[i]->setPictureId(i == 1 ? kNoPicture : kFixedBack);
     }
 
     picShow = new PictureBox(Picture1, Border::Sunken, Qt::white);
-    picShow->setGeometry(28, 312, 55, 55);
+    picShow->setGeometry(Layout::kMasterCard);
     picShow->setPictureId(kMasterBack);
 
     // The result panel is stored below the face, out of the way; set-up
     // moves it over the board, where the end of a game shows it.
     picMsg = new PictureBox(Picture1, Border::Single, kPanelBack);
-    picMsg->setGeometry(48, 402, 225, 223);
+    picMsg->setGeometry(Layout::kStoredPanel);
     picMsg->setPictureId(kWinPanel);
     picMsg->hide();
     lblMsg = new QLabel(QStringLiteral("8"), picMsg);
-    lblMsg->setGeometry(0, 0, 14, 24);
-    picMsg->place(lblMsg, 186, 104);
+    lblMsg->resize(Layout::kMissCount.size());
+    picMsg->place(lblMsg, Layout::kMissCount.x(), Layout::kMissCount.y());
     lblMsg->setFont(GameFont(18));
     QPalette ink = lblMsg->palette();
     ink.setColor(QPalette::WindowText, kCountColour);
@@ -121,9 +118,9 @@ void frmGame::buildHelpPanel()
     // Built the first time the help is asked for: most games never show it,
     // and its text machinery is the largest part of the window's memory.
     txtHelp = new QPlainTextEdit(Picture3);
-    txtHelp->setGeometry(0, 0, 235, 233);
-    // Over the whole board, where the loaded window keeps it.
-    Picture3->place(txtHelp, -2, -2);
+    txtHelp->resize(Layout::kHelpPanel.size());
+    // Over the whole board, border and all.
+    Picture3->place(txtHelp, Layout::kHelpPanel.x(), Layout::kHelpPanel.y());
     txtHelp->setReadOnly(true);
     // A click on the help must not keep the keys from the board once it hides.
     txtHelp->setFocusPolicy(Qt::NoFocus);

@@ -1,12 +1,12 @@
 #include "mdlRegion.h"
 
+#include "Layout.h"
 #include "frmGame.h"
 
 void ShapeWindow(frmGame &form)
 {
-    const QSize face(302, 390);
     form.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    form.setFixedSize(face);
+    form.setFixedSize(Layout::kFace);
     form.hWnd();
     form.update();
 }

@@ -23,6 +23,7 @@ from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import ids  # noqa: E402
+import layout  # noqa: E402
 from dib import write_dib  # noqa: E402
 
 ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "art", "ui")
@@ -39,17 +40,13 @@ MONOGRAM_EDGE = (96, 58, 0)
 PINK = (246, 136, 190)
 BUTTON_BLUE = (28, 76, 206)
 
-# Where the window's controls lie on the face (x, y, width, height).
-FACE_SIZE = (302, 390)
-BOARD = (28, 76, 233, 231)
-MASTER = (28, 312, 55, 55)
-PLAY_AT = (172, 312)
-HELP_AT = (218, 312)
-MINI = (2, 2, 23, 23)
-EXIT = (274, 2, 25, 23)
-LINK = (242, 362, 59, 23)
-MARKER_X, MARKER_TOP, MARKER_STEP, MARKER_COUNT = 265, 282, 30, 8
-MARKER_SIZE = (37, 32)
+# Where the window's controls lie on the face (x, y, width, height), as
+# window/Layout.h places them.
+FACE_SIZE = layout.kFace
+BOARD, MASTER, PLAY_BUTTON, HELP_BUTTON = layout.kBoard, layout.kMasterCard, layout.kPlayButton, layout.kHelpButton
+MINI, EXIT, LINK = layout.kMinimise, layout.kExit, layout.kLink
+MARKER_X, MARKER_TOP, MARKER_SIZE = layout.kLowestMarker[0], layout.kLowestMarker[1], layout.kLowestMarker[2:]
+MARKER_STEP, MARKER_COUNT = layout.kMarkerStep, layout.kMissesToLose
 
 # The product's initial, an L with slab serifs, as rectangles on a 32-unit
 # grid (left, top, right, bottom). Every edge is even, so the letter stays
@@ -441,8 +438,8 @@ def sad_face(ground, centre, radius, k):
 
 # ---------------------------------------------------------------- panels
 
-PANEL_SIZE = (223, 221)
-COUNT_AT = (186, 104)   # where the game writes the miss count
+PANEL_SIZE = tuple(v - 2 for v in layout.kStoredPanel[2:])  # inside the panel's border
+COUNT_AT = layout.kMissCount[:2]   # where the game writes the miss count
 BASELINE = 121          # that label's baseline: its top plus the font's ascent
 LINE_STEP = 27
 
@@ -751,11 +748,12 @@ def pictures(k):
     OUTDIR without the file's ending."""
     texture = face_texture(k)
 
-    def ground(at, size):
-        return texture.crop((at[0] * k, at[1] * k, (at[0] + size[0]) * k, (at[1] + size[1]) * k))
+    def ground(rect):
+        x, y, w, h = times(rect, k)
+        return texture.crop((x, y, x + w, y + h))
 
-    play, help_ = ground(PLAY_AT, (45, 47)), ground(HELP_AT, (43, 47))
-    marker = ground((MARKER_X, MARKER_TOP), MARKER_SIZE)
+    play, help_ = ground(PLAY_BUTTON), ground(HELP_BUTTON)
+    marker = ground(layout.kLowestMarker)
     return {
         f"bitmap/{ids.kFixedBack}": card_back((30, 80, 200), (10, 28, 90), (170, 200, 255), k),
         f"bitmap/{ids.kMasterBack}": card_back((206, 32, 40), (96, 6, 14), (255, 190, 180), k),

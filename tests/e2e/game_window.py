@@ -5,17 +5,21 @@ import io
 import os
 import struct
 import subprocess
+import sys
 import time
 from dataclasses import dataclass
 
 from PIL import Image
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'resources', 'tools'))
+import layout  # noqa: E402  (the window's places, from window/Layout.h)
+
 SCALE = int(os.environ.get('QT_SCALE_FACTOR') or 1)  # as the game reads it
 RESOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'resources', 'bitmap')
 PATIENCE = 20.0   # how long anything may take to show on a loaded machine
-WINDOW_SIZE = (302 * SCALE, 390 * SCALE)
-MASTER_BOX, PLAY, HELP, EXIT = (28, 312, 55, 55), (172, 312, 45, 47), (218, 312, 43, 47), (274, 2, 25, 23)
-PANEL_TOP = (33, 81, 223, 104)     # the result panel above the miss count
+WINDOW_SIZE = tuple(v * SCALE for v in layout.kFace)
+MASTER_BOX, PLAY, HELP, EXIT = layout.kMasterCard, layout.kPlayButton, layout.kHelpButton, layout.kExit
+PANEL_TOP = (*(v + 1 for v in layout.kShownPanel), layout.kStoredPanel[2] - 2, layout.kMissCount[1])  # inside the border, above the count
 FIXED_BACK, MASTER_BACK, FACES, BLANK = 255, 350, range(501, 555), 0  # BLANK: a card not laid yet
 CARDS = range(1, 17)
 
@@ -30,7 +34,8 @@ def run(*command, check=True):
 
 
 def card_box(k):
-    return (32 + 57 * ((k - 1) % 4), 80 + 56 * ((k - 1) // 4), 55, 55)
+    x, y = (v + 1 for v in layout.kBoard[:2])  # inside the board's border
+    return (x + layout.kCardColumns[(k - 1) % 4], y + layout.kCardRows[(k - 1) // 4], *layout.kCard)
 
 
 def region(shot, place, border=0):
