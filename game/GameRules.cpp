@@ -53,6 +53,10 @@ void GameRules::cmdPlay_Click()
 
 void GameRules::picShow_Click()
 {
+    // Locked at the end of a game and under the help: a locked control
+    // takes no click, from whoever it comes, and makes no sound.
+    if (!s.picShow.enabled)
+        return;
     if (!s.blnAwaitMaster) {
         outside.PlayWave(Sound::sndRefuse);
         return;
@@ -68,6 +72,10 @@ void GameRules::picShow_Click()
 
 void GameRules::picMat_Click(int k)
 {
+    // Locked from the end of a game until the next deal, and covered by the
+    // help panel: no pick then, and no miss past the one that lost.
+    if (k < 1 || k > kCards || !s.picMat[k].enabled || s.txtHelpVisible)
+        return;
     random.Randomize();
     const int c = CardColumn(k), r = CardRow(k);
     if (s.intBoard[c][r] != kFaceDown || s.blnAwaitMaster) {

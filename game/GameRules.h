@@ -1,7 +1,8 @@
 #pragma once
 // The rules of one game: the deal, the Master Card draw, the Fixed Card pick
 // with its memory misses, the row check and the end of the game. Each handler
-// runs to completion; the window calls it for the matching click.
+// runs to completion; the window calls it for the matching click. A handler
+// called for a control the state locks does nothing.
 #include <string>
 
 #include "GameOutside.h"

@@ -72,6 +72,7 @@ struct GameState {
     std::string lblMsg;                             // the miss count written on the win panel
     bool Timer1Enabled = false;                     // hides the result panel when it ticks
     bool txtHelpVisible = false;                    // the help panel covers the board
+    bool operator==(const GameState &) const = default;
 };
 
 // Permutes deck[1..n] in place, drawing the partner over the whole array at
