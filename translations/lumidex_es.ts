@@ -5,30 +5,30 @@
     <name>CommandLine</name>
     <message>
         <source>Lumidex, a memory card game in one small window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumidex, un juego de memoria con cartas en una pequeña ventana.</translation>
     </message>
     <message>
         <source>Show this help and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y sale.</translation>
     </message>
     <message>
         <source>Show the game&apos;s version and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión del juego y sale.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado «%1».</translation>
     </message>
 </context>
 <context>
     <name>HelpText</name>
     <message>
         <source>Unable to get temp file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo obtener un nombre de archivo temporal!</translation>
     </message>
     <message>
         <source>Unable to save resource item to disk!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo guardar el recurso en el disco!</translation>
     </message>
 </context>
 <context>
@@ -66,353 +66,383 @@ Lumidex team. Share and enjoy!
 https://lumidex.example.org
 </source>
         <extracomment>The help panel&apos;s text. Keep each line about as long as the English lines: the panel is narrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+Lumidex - Instrucciones del juego
+
+Un jugador:
+Al hacer clic en la carta maestra (roja)
+aparece una imagen al azar.
+Busca su pareja haciendo clic en una de
+las 16 cartas del tablero (azules). Si
+es su pareja, la carta queda boca arriba.
+Lumidex espera que memorices dónde están
+las cartas del tablero que ya se han
+descubierto. Si la carta maestra muestra
+una imagen que ya has descubierto, pero
+no eliges la carta del tablero
+correspondiente, Lumidex anota un
+«fallo de memoria».
+El objetivo del juego es poner cuatro
+cartas boca arriba en línea.
+
+Dos jugadores:
+Los jugadores juegan por turnos. Quien
+encuentra una pareja vuelve a jugar.
+Recuerda: no gana quien encuentra más
+parejas, sino el último en poner
+cuatro cartas boca arriba en línea.
+
+Lumidex es software libre hecho por el
+equipo de Lumidex. ¡Compártelo y disfruta!
+
+https://lumidex.example.org
+</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>coffee jug</source>
-        <translation type="unfinished"></translation>
+        <translation>jarra de café</translation>
     </message>
     <message>
         <source>minibus</source>
-        <translation type="unfinished"></translation>
+        <translation>minibús</translation>
     </message>
     <message>
         <source>carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>zanahoria</translation>
     </message>
     <message>
         <source>dragonfly</source>
-        <translation type="unfinished"></translation>
+        <translation>libélula</translation>
     </message>
     <message>
         <source>leafy greens</source>
-        <translation type="unfinished"></translation>
+        <translation>col china</translation>
     </message>
     <message>
         <source>chocolate ice lolly</source>
-        <translation type="unfinished"></translation>
+        <translation>polo de chocolate</translation>
     </message>
     <message>
         <source>bird on a branch</source>
-        <translation type="unfinished"></translation>
+        <translation>pájaro en una rama</translation>
     </message>
     <message>
         <source>rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>gallo</translation>
     </message>
     <message>
         <source>alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>despertador</translation>
     </message>
     <message>
         <source>hot pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>guindilla</translation>
     </message>
     <message>
         <source>croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>cruasán</translation>
     </message>
     <message>
         <source>bitten apple</source>
-        <translation type="unfinished"></translation>
+        <translation>manzana mordida</translation>
     </message>
     <message>
         <source>ring biscuit</source>
-        <translation type="unfinished"></translation>
+        <translation>galleta de anillo</translation>
     </message>
     <message>
         <source>cup of tea</source>
-        <translation type="unfinished"></translation>
+        <translation>taza de té</translation>
     </message>
     <message>
         <source>sushi</source>
-        <translation type="unfinished"></translation>
+        <translation>sushi</translation>
     </message>
     <message>
         <source>soda can</source>
-        <translation type="unfinished"></translation>
+        <translation>lata de refresco</translation>
     </message>
     <message>
         <source>ear of corn</source>
-        <translation type="unfinished"></translation>
+        <translation>mazorca de maíz</translation>
     </message>
     <message>
         <source>teacup</source>
-        <translation type="unfinished"></translation>
+        <translation>vaso de té</translation>
     </message>
     <message>
         <source>ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>mariquita</translation>
     </message>
     <message>
         <source>sports helmet</source>
-        <translation type="unfinished"></translation>
+        <translation>casco deportivo</translation>
     </message>
     <message>
         <source>spring onion</source>
-        <translation type="unfinished"></translation>
+        <translation>cebolleta</translation>
     </message>
     <message>
         <source>bell pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>pimiento</translation>
     </message>
     <message>
         <source>hot-air balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>globo aerostático</translation>
     </message>
     <message>
         <source>coffee press</source>
-        <translation type="unfinished"></translation>
+        <translation>cafetera de émbolo</translation>
     </message>
     <message>
         <source>house with garden</source>
-        <translation type="unfinished"></translation>
+        <translation>casa con jardín</translation>
     </message>
     <message>
         <source>tree biscuit</source>
-        <translation type="unfinished"></translation>
+        <translation>galleta de árbol de Navidad</translation>
     </message>
     <message>
         <source>jack-o&apos;-lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>calabaza de Halloween</translation>
     </message>
     <message>
         <source>hot dog</source>
-        <translation type="unfinished"></translation>
+        <translation>perrito caliente</translation>
     </message>
     <message>
         <source>hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>hamburguesa</translation>
     </message>
     <message>
         <source>hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>martillo</translation>
     </message>
     <message>
         <source>magnifying glass</source>
-        <translation type="unfinished"></translation>
+        <translation>lupa</translation>
     </message>
     <message>
         <source>mayonnaise jar</source>
-        <translation type="unfinished"></translation>
+        <translation>tarro de mayonesa</translation>
     </message>
     <message>
         <source>milk carton</source>
-        <translation type="unfinished"></translation>
+        <translation>cartón de leche</translation>
     </message>
     <message>
         <source>owl</source>
-        <translation type="unfinished"></translation>
+        <translation>búho</translation>
     </message>
     <message>
         <source>pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>pizza</translation>
     </message>
     <message>
         <source>oven glove</source>
-        <translation type="unfinished"></translation>
+        <translation>manopla de cocina</translation>
     </message>
     <message>
         <source>red lettuce</source>
-        <translation type="unfinished"></translation>
+        <translation>lechuga roja</translation>
     </message>
     <message>
         <source>rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>cohete</translation>
     </message>
     <message>
         <source>watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>sandía</translation>
     </message>
     <message>
         <source>ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>lazo</translation>
     </message>
     <message>
         <source>wrapped gift</source>
-        <translation type="unfinished"></translation>
+        <translation>regalo</translation>
     </message>
     <message>
         <source>doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>dónut</translation>
     </message>
     <message>
         <source>toaster</source>
-        <translation type="unfinished"></translation>
+        <translation>tostadora</translation>
     </message>
     <message>
         <source>soft ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>helado de cucurucho</translation>
     </message>
     <message>
         <source>car</source>
-        <translation type="unfinished"></translation>
+        <translation>coche</translation>
     </message>
     <message>
         <source>parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>paquete</translation>
     </message>
     <message>
         <source>football</source>
-        <translation type="unfinished"></translation>
+        <translation>balón de fútbol</translation>
     </message>
     <message>
         <source>pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>lápiz</translation>
     </message>
     <message>
         <source>paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>paleta de pintor</translation>
     </message>
     <message>
         <source>sandwich</source>
-        <translation type="unfinished"></translation>
+        <translation>sándwich</translation>
     </message>
     <message>
         <source>radish</source>
-        <translation type="unfinished"></translation>
+        <translation>rábano</translation>
     </message>
     <message>
         <source>cauliflower</source>
-        <translation type="unfinished"></translation>
+        <translation>coliflor</translation>
     </message>
     <message>
         <source>butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>mariposa</translation>
     </message>
     <message>
         <source>candy cane</source>
-        <translation type="unfinished"></translation>
+        <translation>bastón de caramelo</translation>
     </message>
 </context>
 <context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, boca abajo</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vacía</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1</translation>
     </message>
     <message>
         <source>Master Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta maestra</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n memory misses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fallos de memoria: %1 de %n</numerusform>
+            <numerusform>Fallos de memoria: %1 de %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You won with %n memory miss(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Has ganado con %n fallo de memoria</numerusform>
+            <numerusform>Has ganado con %n fallos de memoria</numerusform>
         </translation>
     </message>
     <message>
         <source>Too many memory misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados fallos de memoria</translation>
     </message>
     <message>
         <source>New game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida.</translation>
     </message>
     <message>
         <source>%1: a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pareja encontrada.</translation>
     </message>
     <message>
         <source>%1: no match, turned back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin pareja, de nuevo boca abajo.</translation>
     </message>
     <message>
         <source>A row of four!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cuatro en línea!</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
 </context>
 <context>
     <name>frmIcon</name>
     <message>
         <source>Important notice!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Aviso importante!</translation>
     </message>
     <message>
         <source>This application works with small fonts only</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta aplicación solo funciona con fuentes pequeñas</translation>
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Por favor, cambia tu sistema a «Fuentes pequeñas»</translation>
     </message>
     <message>
         <source>in the Windows Setting System</source>
-        <translation type="unfinished"></translation>
+        <translation>en la configuración del sistema de Windows</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>

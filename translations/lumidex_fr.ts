@@ -5,30 +5,30 @@
     <name>CommandLine</name>
     <message>
         <source>Lumidex, a memory card game in one small window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumidex, un jeu de mémoire avec des cartes, dans une petite fenêtre.</translation>
     </message>
     <message>
         <source>Show this help and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Show the game&apos;s version and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version du jeu et quitter.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>HelpText</name>
     <message>
         <source>Unable to get temp file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;obtenir un nom de fichier temporaire&#xa0;!</translation>
     </message>
     <message>
         <source>Unable to save resource item to disk!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la ressource sur le disque&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -66,353 +66,384 @@ Lumidex team. Share and enjoy!
 https://lumidex.example.org
 </source>
         <extracomment>The help panel&apos;s text. Keep each line about as long as the English lines: the panel is narrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+Lumidex - Règles du jeu
+
+Un joueur&#xa0;:
+Un clic sur la carte maîtresse (rouge)
+fait apparaître une image au hasard.
+Cherchez la paire en cliquant sur l&apos;une
+des 16 cartes du plateau (bleues). Une
+carte qui fait la paire reste face visible.
+Lumidex compte sur votre mémoire&#xa0;:
+retenez où sont les cartes du plateau
+déjà découvertes. Si la carte maîtresse
+montre une image que vous avez déjà
+découverte, mais que vous ne choisissez
+pas la carte du plateau correspondante,
+Lumidex note un
+«&#xa0;trou de mémoire&#xa0;».
+Le but du jeu est d&apos;aligner quatre
+cartes face visible.
+
+Deux joueurs&#xa0;:
+Les joueurs jouent à tour de rôle. Un
+joueur qui trouve une paire rejoue.
+Rappel&#xa0;: le gagnant n&apos;est pas celui qui
+trouve le plus de paires, mais le dernier
+à aligner quatre cartes face visible.
+
+Lumidex est un logiciel libre créé par
+l&apos;équipe Lumidex. Partagez et amusez-vous&#xa0;!
+
+https://lumidex.example.org
+</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>coffee jug</source>
-        <translation type="unfinished"></translation>
+        <translation>carafe à café</translation>
     </message>
     <message>
         <source>minibus</source>
-        <translation type="unfinished"></translation>
+        <translation>minibus</translation>
     </message>
     <message>
         <source>carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>carotte</translation>
     </message>
     <message>
         <source>dragonfly</source>
-        <translation type="unfinished"></translation>
+        <translation>libellule</translation>
     </message>
     <message>
         <source>leafy greens</source>
-        <translation type="unfinished"></translation>
+        <translation>chou chinois</translation>
     </message>
     <message>
         <source>chocolate ice lolly</source>
-        <translation type="unfinished"></translation>
+        <translation>esquimau au chocolat</translation>
     </message>
     <message>
         <source>bird on a branch</source>
-        <translation type="unfinished"></translation>
+        <translation>oiseau sur une branche</translation>
     </message>
     <message>
         <source>rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>coq</translation>
     </message>
     <message>
         <source>alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>réveil</translation>
     </message>
     <message>
         <source>hot pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>piment</translation>
     </message>
     <message>
         <source>croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>croissant</translation>
     </message>
     <message>
         <source>bitten apple</source>
-        <translation type="unfinished"></translation>
+        <translation>pomme croquée</translation>
     </message>
     <message>
         <source>ring biscuit</source>
-        <translation type="unfinished"></translation>
+        <translation>biscuit couronne</translation>
     </message>
     <message>
         <source>cup of tea</source>
-        <translation type="unfinished"></translation>
+        <translation>tasse de thé</translation>
     </message>
     <message>
         <source>sushi</source>
-        <translation type="unfinished"></translation>
+        <translation>sushi</translation>
     </message>
     <message>
         <source>soda can</source>
-        <translation type="unfinished"></translation>
+        <translation>canette de soda</translation>
     </message>
     <message>
         <source>ear of corn</source>
-        <translation type="unfinished"></translation>
+        <translation>épi de maïs</translation>
     </message>
     <message>
         <source>teacup</source>
-        <translation type="unfinished"></translation>
+        <translation>gobelet de thé</translation>
     </message>
     <message>
         <source>ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>coccinelle</translation>
     </message>
     <message>
         <source>sports helmet</source>
-        <translation type="unfinished"></translation>
+        <translation>casque de sport</translation>
     </message>
     <message>
         <source>spring onion</source>
-        <translation type="unfinished"></translation>
+        <translation>oignon nouveau</translation>
     </message>
     <message>
         <source>bell pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>poivron</translation>
     </message>
     <message>
         <source>hot-air balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>montgolfière</translation>
     </message>
     <message>
         <source>coffee press</source>
-        <translation type="unfinished"></translation>
+        <translation>cafetière à piston</translation>
     </message>
     <message>
         <source>house with garden</source>
-        <translation type="unfinished"></translation>
+        <translation>maison avec jardin</translation>
     </message>
     <message>
         <source>tree biscuit</source>
-        <translation type="unfinished"></translation>
+        <translation>biscuit sapin</translation>
     </message>
     <message>
         <source>jack-o&apos;-lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>citrouille d&apos;Halloween</translation>
     </message>
     <message>
         <source>hot dog</source>
-        <translation type="unfinished"></translation>
+        <translation>hot-dog</translation>
     </message>
     <message>
         <source>hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>hamburger</translation>
     </message>
     <message>
         <source>hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>marteau</translation>
     </message>
     <message>
         <source>magnifying glass</source>
-        <translation type="unfinished"></translation>
+        <translation>loupe</translation>
     </message>
     <message>
         <source>mayonnaise jar</source>
-        <translation type="unfinished"></translation>
+        <translation>pot de mayonnaise</translation>
     </message>
     <message>
         <source>milk carton</source>
-        <translation type="unfinished"></translation>
+        <translation>brique de lait</translation>
     </message>
     <message>
         <source>owl</source>
-        <translation type="unfinished"></translation>
+        <translation>hibou</translation>
     </message>
     <message>
         <source>pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>pizza</translation>
     </message>
     <message>
         <source>oven glove</source>
-        <translation type="unfinished"></translation>
+        <translation>gant de cuisine</translation>
     </message>
     <message>
         <source>red lettuce</source>
-        <translation type="unfinished"></translation>
+        <translation>laitue rouge</translation>
     </message>
     <message>
         <source>rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>fusée</translation>
     </message>
     <message>
         <source>watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>pastèque</translation>
     </message>
     <message>
         <source>ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>nœud</translation>
     </message>
     <message>
         <source>wrapped gift</source>
-        <translation type="unfinished"></translation>
+        <translation>cadeau</translation>
     </message>
     <message>
         <source>doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>donut</translation>
     </message>
     <message>
         <source>toaster</source>
-        <translation type="unfinished"></translation>
+        <translation>grille-pain</translation>
     </message>
     <message>
         <source>soft ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>glace italienne</translation>
     </message>
     <message>
         <source>car</source>
-        <translation type="unfinished"></translation>
+        <translation>voiture</translation>
     </message>
     <message>
         <source>parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>colis</translation>
     </message>
     <message>
         <source>football</source>
-        <translation type="unfinished"></translation>
+        <translation>ballon de foot</translation>
     </message>
     <message>
         <source>pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>crayon</translation>
     </message>
     <message>
         <source>paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>palette de peinture</translation>
     </message>
     <message>
         <source>sandwich</source>
-        <translation type="unfinished"></translation>
+        <translation>sandwich</translation>
     </message>
     <message>
         <source>radish</source>
-        <translation type="unfinished"></translation>
+        <translation>radis</translation>
     </message>
     <message>
         <source>cauliflower</source>
-        <translation type="unfinished"></translation>
+        <translation>chou-fleur</translation>
     </message>
     <message>
         <source>butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>papillon</translation>
     </message>
     <message>
         <source>candy cane</source>
-        <translation type="unfinished"></translation>
+        <translation>sucre d&apos;orge</translation>
     </message>
 </context>
 <context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, face cachée</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vide</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1</translation>
     </message>
     <message>
         <source>Master Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte maîtresse</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n memory misses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Trous de mémoire&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Trous de mémoire&#xa0;: %1 sur %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You won with %n memory miss(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vous avez gagné avec %n trou de mémoire</numerusform>
+            <numerusform>Vous avez gagné avec %n trous de mémoire</numerusform>
         </translation>
     </message>
     <message>
         <source>Too many memory misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de trous de mémoire</translation>
     </message>
     <message>
         <source>New game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie.</translation>
     </message>
     <message>
         <source>%1: a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: paire trouvée.</translation>
     </message>
     <message>
         <source>%1: no match, turned back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas de paire, remise face cachée.</translation>
     </message>
     <message>
         <source>A row of four!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre cartes alignées&#xa0;!</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page web</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
 </context>
 <context>
     <name>frmIcon</name>
     <message>
         <source>Important notice!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis important&#xa0;!</translation>
     </message>
     <message>
         <source>This application works with small fonts only</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette application ne fonctionne qu&apos;avec de petites polices</translation>
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez régler votre système sur «&#xa0;Petites polices&#xa0;»</translation>
     </message>
     <message>
         <source>in the Windows Setting System</source>
-        <translation type="unfinished"></translation>
+        <translation>dans les paramètres système de Windows</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

@@ -5,30 +5,30 @@
     <name>CommandLine</name>
     <message>
         <source>Lumidex, a memory card game in one small window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumidex, un gioco di memoria con le carte in una piccola finestra.</translation>
     </message>
     <message>
         <source>Show this help and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo aiuto ed esce.</translation>
     </message>
     <message>
         <source>Show the game&apos;s version and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione del gioco ed esce.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomento non previsto «%1».</translation>
     </message>
 </context>
 <context>
     <name>HelpText</name>
     <message>
         <source>Unable to get temp file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ottenere un nome di file temporaneo!</translation>
     </message>
     <message>
         <source>Unable to save resource item to disk!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la risorsa sul disco!</translation>
     </message>
 </context>
 <context>
@@ -66,353 +66,383 @@ Lumidex team. Share and enjoy!
 https://lumidex.example.org
 </source>
         <extracomment>The help panel&apos;s text. Keep each line about as long as the English lines: the panel is narrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+Lumidex - Istruzioni di gioco
+
+Un giocatore:
+Un clic sulla carta principale (rossa)
+fa comparire un&apos;immagine a caso.
+Cerca la coppia cliccando su una delle
+16 carte del tabellone (blu). Se trovi
+la coppia, la carta resta scoperta.
+Lumidex si aspetta che tu ricordi dove
+sono le carte del tabellone già
+scoperte. Se la carta principale mostra
+un&apos;immagine che hai già scoperto, ma
+non scegli la carta del tabellone
+corrispondente, Lumidex conta un
+«vuoto di memoria».
+Lo scopo del gioco è mettere quattro
+carte scoperte in fila.
+
+Due giocatori:
+I giocatori giocano a turno. Chi trova
+una coppia continua a giocare.
+Ricorda: non vince chi trova più coppie,
+ma l&apos;ultimo che mette quattro carte
+scoperte in fila.
+
+Lumidex è software libero creato dal
+team di Lumidex. Condividi e divertiti!
+
+https://lumidex.example.org
+</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>coffee jug</source>
-        <translation type="unfinished"></translation>
+        <translation>caraffa del caffè</translation>
     </message>
     <message>
         <source>minibus</source>
-        <translation type="unfinished"></translation>
+        <translation>pulmino</translation>
     </message>
     <message>
         <source>carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>carota</translation>
     </message>
     <message>
         <source>dragonfly</source>
-        <translation type="unfinished"></translation>
+        <translation>libellula</translation>
     </message>
     <message>
         <source>leafy greens</source>
-        <translation type="unfinished"></translation>
+        <translation>cavolo cinese</translation>
     </message>
     <message>
         <source>chocolate ice lolly</source>
-        <translation type="unfinished"></translation>
+        <translation>gelato su stecco</translation>
     </message>
     <message>
         <source>bird on a branch</source>
-        <translation type="unfinished"></translation>
+        <translation>uccellino su un ramo</translation>
     </message>
     <message>
         <source>rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>gallo</translation>
     </message>
     <message>
         <source>alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>sveglia</translation>
     </message>
     <message>
         <source>hot pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>peperoncino</translation>
     </message>
     <message>
         <source>croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>cornetto</translation>
     </message>
     <message>
         <source>bitten apple</source>
-        <translation type="unfinished"></translation>
+        <translation>mela morsicata</translation>
     </message>
     <message>
         <source>ring biscuit</source>
-        <translation type="unfinished"></translation>
+        <translation>biscotto ad anello</translation>
     </message>
     <message>
         <source>cup of tea</source>
-        <translation type="unfinished"></translation>
+        <translation>tazza di tè</translation>
     </message>
     <message>
         <source>sushi</source>
-        <translation type="unfinished"></translation>
+        <translation>sushi</translation>
     </message>
     <message>
         <source>soda can</source>
-        <translation type="unfinished"></translation>
+        <translation>lattina</translation>
     </message>
     <message>
         <source>ear of corn</source>
-        <translation type="unfinished"></translation>
+        <translation>pannocchia</translation>
     </message>
     <message>
         <source>teacup</source>
-        <translation type="unfinished"></translation>
+        <translation>bicchiere di tè</translation>
     </message>
     <message>
         <source>ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>coccinella</translation>
     </message>
     <message>
         <source>sports helmet</source>
-        <translation type="unfinished"></translation>
+        <translation>casco sportivo</translation>
     </message>
     <message>
         <source>spring onion</source>
-        <translation type="unfinished"></translation>
+        <translation>cipollotto</translation>
     </message>
     <message>
         <source>bell pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>peperone</translation>
     </message>
     <message>
         <source>hot-air balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>mongolfiera</translation>
     </message>
     <message>
         <source>coffee press</source>
-        <translation type="unfinished"></translation>
+        <translation>caffettiera a stantuffo</translation>
     </message>
     <message>
         <source>house with garden</source>
-        <translation type="unfinished"></translation>
+        <translation>casa con giardino</translation>
     </message>
     <message>
         <source>tree biscuit</source>
-        <translation type="unfinished"></translation>
+        <translation>biscotto ad alberello</translation>
     </message>
     <message>
         <source>jack-o&apos;-lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>zucca di Halloween</translation>
     </message>
     <message>
         <source>hot dog</source>
-        <translation type="unfinished"></translation>
+        <translation>hot dog</translation>
     </message>
     <message>
         <source>hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>hamburger</translation>
     </message>
     <message>
         <source>hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>martello</translation>
     </message>
     <message>
         <source>magnifying glass</source>
-        <translation type="unfinished"></translation>
+        <translation>lente d&apos;ingrandimento</translation>
     </message>
     <message>
         <source>mayonnaise jar</source>
-        <translation type="unfinished"></translation>
+        <translation>barattolo di maionese</translation>
     </message>
     <message>
         <source>milk carton</source>
-        <translation type="unfinished"></translation>
+        <translation>cartone del latte</translation>
     </message>
     <message>
         <source>owl</source>
-        <translation type="unfinished"></translation>
+        <translation>gufo</translation>
     </message>
     <message>
         <source>pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>pizza</translation>
     </message>
     <message>
         <source>oven glove</source>
-        <translation type="unfinished"></translation>
+        <translation>guanto da forno</translation>
     </message>
     <message>
         <source>red lettuce</source>
-        <translation type="unfinished"></translation>
+        <translation>lattuga rossa</translation>
     </message>
     <message>
         <source>rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>razzo</translation>
     </message>
     <message>
         <source>watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>anguria</translation>
     </message>
     <message>
         <source>ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>fiocco</translation>
     </message>
     <message>
         <source>wrapped gift</source>
-        <translation type="unfinished"></translation>
+        <translation>regalo</translation>
     </message>
     <message>
         <source>doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>ciambella</translation>
     </message>
     <message>
         <source>toaster</source>
-        <translation type="unfinished"></translation>
+        <translation>tostapane</translation>
     </message>
     <message>
         <source>soft ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>cono gelato</translation>
     </message>
     <message>
         <source>car</source>
-        <translation type="unfinished"></translation>
+        <translation>auto</translation>
     </message>
     <message>
         <source>parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>pacco</translation>
     </message>
     <message>
         <source>football</source>
-        <translation type="unfinished"></translation>
+        <translation>pallone da calcio</translation>
     </message>
     <message>
         <source>pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>matita</translation>
     </message>
     <message>
         <source>paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>tavolozza</translation>
     </message>
     <message>
         <source>sandwich</source>
-        <translation type="unfinished"></translation>
+        <translation>tramezzino</translation>
     </message>
     <message>
         <source>radish</source>
-        <translation type="unfinished"></translation>
+        <translation>ravanello</translation>
     </message>
     <message>
         <source>cauliflower</source>
-        <translation type="unfinished"></translation>
+        <translation>cavolfiore</translation>
     </message>
     <message>
         <source>butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>farfalla</translation>
     </message>
     <message>
         <source>candy cane</source>
-        <translation type="unfinished"></translation>
+        <translation>bastoncino di zucchero</translation>
     </message>
 </context>
 <context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, coperta</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vuota</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1</translation>
     </message>
     <message>
         <source>Master Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta principale</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n memory misses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vuoti di memoria: %1 su %n</numerusform>
+            <numerusform>Vuoti di memoria: %1 su %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You won with %n memory miss(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hai vinto con %n vuoto di memoria</numerusform>
+            <numerusform>Hai vinto con %n vuoti di memoria</numerusform>
         </translation>
     </message>
     <message>
         <source>Too many memory misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Troppi vuoti di memoria</translation>
     </message>
     <message>
         <source>New game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita.</translation>
     </message>
     <message>
         <source>%1: a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: coppia trovata.</translation>
     </message>
     <message>
         <source>%1: no match, turned back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: niente coppia, di nuovo coperta.</translation>
     </message>
     <message>
         <source>A row of four!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro in fila!</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellone</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci a icona</translation>
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina web</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci a icona</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
     <name>frmIcon</name>
     <message>
         <source>Important notice!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso importante!</translation>
     </message>
     <message>
         <source>This application works with small fonts only</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa applicazione funziona solo con caratteri piccoli</translation>
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Per favore, imposta il sistema su «Caratteri piccoli»</translation>
     </message>
     <message>
         <source>in the Windows Setting System</source>
-        <translation type="unfinished"></translation>
+        <translation>nelle impostazioni di sistema di Windows</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

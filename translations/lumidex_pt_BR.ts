@@ -5,30 +5,30 @@
     <name>CommandLine</name>
     <message>
         <source>Lumidex, a memory card game in one small window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumidex, um jogo da memória com cartas em uma pequena janela.</translation>
     </message>
     <message>
         <source>Show this help and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra esta ajuda e sai.</translation>
     </message>
     <message>
         <source>Show the game&apos;s version and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a versão do jogo e sai.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>HelpText</name>
     <message>
         <source>Unable to get temp file name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível obter um nome de arquivo temporário!</translation>
     </message>
     <message>
         <source>Unable to save resource item to disk!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o recurso no disco!</translation>
     </message>
 </context>
 <context>
@@ -66,353 +66,383 @@ Lumidex team. Share and enjoy!
 https://lumidex.example.org
 </source>
         <extracomment>The help panel&apos;s text. Keep each line about as long as the English lines: the panel is narrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+Lumidex - Instruções do jogo
+
+Um jogador:
+Clicar na carta mestra (vermelha) faz
+aparecer uma figura aleatória.
+Procure o par clicando em uma das 16
+cartas do tabuleiro (azuis). Se achar
+o par, a carta fica virada para cima.
+O Lumidex espera que você memorize onde
+estão as cartas do tabuleiro que já
+foram reveladas. Se a carta mestra
+mostrar uma figura que você já revelou,
+mas você não escolher a carta do
+tabuleiro correspondente, o Lumidex
+registra uma &quot;falha de memória&quot;.
+O objetivo do jogo é formar uma linha
+de quatro cartas viradas para cima.
+
+Dois jogadores:
+Os jogadores se revezam. Quem acha
+um par continua jogando.
+Lembre-se: quem vence não é quem acha
+mais pares, mas o último a formar uma
+linha de quatro cartas viradas para cima.
+
+O Lumidex é software livre feito pela
+equipe Lumidex. Compartilhe e divirta-se!
+
+https://lumidex.example.org
+</translation>
     </message>
 </context>
 <context>
     <name>PictureName</name>
     <message>
         <source>coffee jug</source>
-        <translation type="unfinished"></translation>
+        <translation>jarra de café</translation>
     </message>
     <message>
         <source>minibus</source>
-        <translation type="unfinished"></translation>
+        <translation>van</translation>
     </message>
     <message>
         <source>carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>cenoura</translation>
     </message>
     <message>
         <source>dragonfly</source>
-        <translation type="unfinished"></translation>
+        <translation>libélula</translation>
     </message>
     <message>
         <source>leafy greens</source>
-        <translation type="unfinished"></translation>
+        <translation>couve chinesa</translation>
     </message>
     <message>
         <source>chocolate ice lolly</source>
-        <translation type="unfinished"></translation>
+        <translation>picolé de chocolate</translation>
     </message>
     <message>
         <source>bird on a branch</source>
-        <translation type="unfinished"></translation>
+        <translation>passarinho num galho</translation>
     </message>
     <message>
         <source>rooster</source>
-        <translation type="unfinished"></translation>
+        <translation>galo</translation>
     </message>
     <message>
         <source>alarm clock</source>
-        <translation type="unfinished"></translation>
+        <translation>despertador</translation>
     </message>
     <message>
         <source>hot pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>pimenta</translation>
     </message>
     <message>
         <source>croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>croissant</translation>
     </message>
     <message>
         <source>bitten apple</source>
-        <translation type="unfinished"></translation>
+        <translation>maçã mordida</translation>
     </message>
     <message>
         <source>ring biscuit</source>
-        <translation type="unfinished"></translation>
+        <translation>biscoito rosquinha</translation>
     </message>
     <message>
         <source>cup of tea</source>
-        <translation type="unfinished"></translation>
+        <translation>xícara de chá</translation>
     </message>
     <message>
         <source>sushi</source>
-        <translation type="unfinished"></translation>
+        <translation>sushi</translation>
     </message>
     <message>
         <source>soda can</source>
-        <translation type="unfinished"></translation>
+        <translation>lata de refrigerante</translation>
     </message>
     <message>
         <source>ear of corn</source>
-        <translation type="unfinished"></translation>
+        <translation>espiga de milho</translation>
     </message>
     <message>
         <source>teacup</source>
-        <translation type="unfinished"></translation>
+        <translation>copo de chá</translation>
     </message>
     <message>
         <source>ladybird</source>
-        <translation type="unfinished"></translation>
+        <translation>joaninha</translation>
     </message>
     <message>
         <source>sports helmet</source>
-        <translation type="unfinished"></translation>
+        <translation>capacete esportivo</translation>
     </message>
     <message>
         <source>spring onion</source>
-        <translation type="unfinished"></translation>
+        <translation>cebolinha</translation>
     </message>
     <message>
         <source>bell pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>pimentão</translation>
     </message>
     <message>
         <source>hot-air balloon</source>
-        <translation type="unfinished"></translation>
+        <translation>balão de ar quente</translation>
     </message>
     <message>
         <source>coffee press</source>
-        <translation type="unfinished"></translation>
+        <translation>prensa francesa</translation>
     </message>
     <message>
         <source>house with garden</source>
-        <translation type="unfinished"></translation>
+        <translation>casa com jardim</translation>
     </message>
     <message>
         <source>tree biscuit</source>
-        <translation type="unfinished"></translation>
+        <translation>biscoito de árvore de Natal</translation>
     </message>
     <message>
         <source>jack-o&apos;-lantern</source>
-        <translation type="unfinished"></translation>
+        <translation>abóbora de Halloween</translation>
     </message>
     <message>
         <source>hot dog</source>
-        <translation type="unfinished"></translation>
+        <translation>cachorro-quente</translation>
     </message>
     <message>
         <source>hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>hambúrguer</translation>
     </message>
     <message>
         <source>hammer</source>
-        <translation type="unfinished"></translation>
+        <translation>martelo</translation>
     </message>
     <message>
         <source>magnifying glass</source>
-        <translation type="unfinished"></translation>
+        <translation>lupa</translation>
     </message>
     <message>
         <source>mayonnaise jar</source>
-        <translation type="unfinished"></translation>
+        <translation>pote de maionese</translation>
     </message>
     <message>
         <source>milk carton</source>
-        <translation type="unfinished"></translation>
+        <translation>caixa de leite</translation>
     </message>
     <message>
         <source>owl</source>
-        <translation type="unfinished"></translation>
+        <translation>coruja</translation>
     </message>
     <message>
         <source>pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>pizza</translation>
     </message>
     <message>
         <source>oven glove</source>
-        <translation type="unfinished"></translation>
+        <translation>luva de cozinha</translation>
     </message>
     <message>
         <source>red lettuce</source>
-        <translation type="unfinished"></translation>
+        <translation>alface roxa</translation>
     </message>
     <message>
         <source>rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>foguete</translation>
     </message>
     <message>
         <source>watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>melancia</translation>
     </message>
     <message>
         <source>ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>laço</translation>
     </message>
     <message>
         <source>wrapped gift</source>
-        <translation type="unfinished"></translation>
+        <translation>presente</translation>
     </message>
     <message>
         <source>doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>donut</translation>
     </message>
     <message>
         <source>toaster</source>
-        <translation type="unfinished"></translation>
+        <translation>torradeira</translation>
     </message>
     <message>
         <source>soft ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>sorvete de casquinha</translation>
     </message>
     <message>
         <source>car</source>
-        <translation type="unfinished"></translation>
+        <translation>carro</translation>
     </message>
     <message>
         <source>parcel</source>
-        <translation type="unfinished"></translation>
+        <translation>pacote</translation>
     </message>
     <message>
         <source>football</source>
-        <translation type="unfinished"></translation>
+        <translation>bola de futebol</translation>
     </message>
     <message>
         <source>pencil</source>
-        <translation type="unfinished"></translation>
+        <translation>lápis</translation>
     </message>
     <message>
         <source>paint palette</source>
-        <translation type="unfinished"></translation>
+        <translation>paleta de pintura</translation>
     </message>
     <message>
         <source>sandwich</source>
-        <translation type="unfinished"></translation>
+        <translation>sanduíche</translation>
     </message>
     <message>
         <source>radish</source>
-        <translation type="unfinished"></translation>
+        <translation>rabanete</translation>
     </message>
     <message>
         <source>cauliflower</source>
-        <translation type="unfinished"></translation>
+        <translation>couve-flor</translation>
     </message>
     <message>
         <source>butterfly</source>
-        <translation type="unfinished"></translation>
+        <translation>borboleta</translation>
     </message>
     <message>
         <source>candy cane</source>
-        <translation type="unfinished"></translation>
+        <translation>bengala doce</translation>
     </message>
 </context>
 <context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, virada para baixo</translation>
     </message>
     <message>
         <source>%1, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vazia</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1</translation>
     </message>
     <message>
         <source>Master Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta mestra</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n memory misses</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Falhas de memória: %1 de %n</numerusform>
+            <numerusform>Falhas de memória: %1 de %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You won with %n memory miss(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Você venceu com %n falha de memória</numerusform>
+            <numerusform>Você venceu com %n falhas de memória</numerusform>
         </translation>
     </message>
     <message>
         <source>Too many memory misses</source>
-        <translation type="unfinished"></translation>
+        <translation>Falhas de memória demais</translation>
     </message>
     <message>
         <source>New game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo.</translation>
     </message>
     <message>
         <source>%1: a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: par encontrado.</translation>
     </message>
     <message>
         <source>%1: no match, turned back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sem par, virada para baixo de novo.</translation>
     </message>
     <message>
         <source>A row of four!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatro em linha!</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>frmGame</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações</translation>
     </message>
 </context>
 <context>
     <name>frmIcon</name>
     <message>
         <source>Important notice!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso importante!</translation>
     </message>
     <message>
         <source>This application works with small fonts only</source>
-        <translation type="unfinished"></translation>
+        <translation>Este aplicativo só funciona com fontes pequenas</translation>
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Por favor, mude seu sistema para &quot;Fontes pequenas&quot;</translation>
     </message>
     <message>
         <source>in the Windows Setting System</source>
-        <translation type="unfinished"></translation>
+        <translation>nas configurações do sistema do Windows</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
