@@ -151,7 +151,7 @@ class RulesTest : public QObject {
     Q_OBJECT
 private slots:
     // Each row: a game's turns -> fields it must end with.
-    void turns_data()
+    void aGameEndsAsItsRowSays_data()
     {
         QTest::addColumn<QString>("game");
         // Eight face-down cards, 1 4 6 7 10 11 13 16: r = 0.3 takes the third.
@@ -176,7 +176,7 @@ private slots:
         QTest::newRow("no pick under the help") << "draw 6, help, pick 6 -> master 6, sounds -, shown -";
         QTest::newRow("a diagonal is no line") << "match 1 6 11, match 16 -> line -, panel none";
     }
-    void turns()
+    void aGameEndsAsItsRowSays()
     {
         QFETCH(QString, game);
         Game played;
@@ -193,8 +193,8 @@ private slots:
     void aFinishedGameTakesNoDrawNorPick_data()
     {
         QTest::addColumn<QString>("game");
-        QTest::newRow("lost") << lost;
-        QTest::newRow("won") << "match 1 2 3, match 4";
+        QTest::newRow("after a loss") << lost;
+        QTest::newRow("after a win") << "match 1 2 3, match 4";
     }
     void aFinishedGameTakesNoDrawNorPick()
     {
@@ -236,11 +236,19 @@ private slots:
     }
 
     // Five cards: the partner is 4r + 1, rounded, so eighths make exact halves.
-    void theShuffleRoundsHalvesToEvenAndReachesBack()
+    void theShuffleDealsAsItsDrawsSay_data()
     {
-        QCOMPARE(shuffled({0.125, 0.375, 0.625, 0.875, 0.375}), (QList<int>{2, 5, 4, 3, 1})); // halves to the even neighbour
-        QCOMPARE(shuffled({0, 0, 0, 0, 0}), (QList<int>{5, 1, 2, 3, 4}));       // later steps reach back to the first place
-        QCOMPARE(shuffled({0.1, 0.1, 0.1, 0.1, 0.1}), (QList<int>{5, 1, 2, 3, 4})); // just below a half rounds down
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QList<int>>("deck");
+        QTest::newRow("halves round to the even neighbour") << QList<double>{0.125, 0.375, 0.625, 0.875, 0.375} << QList<int>{2, 5, 4, 3, 1};
+        QTest::newRow("later steps reach back to the first place") << QList<double>(5, 0) << QList<int>{5, 1, 2, 3, 4};
+        QTest::newRow("just below a half rounds down") << QList<double>(5, 0.1) << QList<int>{5, 1, 2, 3, 4};
+    }
+    void theShuffleDealsAsItsDrawsSay()
+    {
+        QFETCH(QList<double>, draws);
+        QFETCH(QList<int>, deck);
+        QCOMPARE(shuffled({draws.begin(), draws.end()}), deck);
     }
 
     // Only the first step swaps (each later step i is handed the r that lands

@@ -1,7 +1,5 @@
-// The wave parser on good and broken images, and the sound slots.
+// The wave parser on good and broken images.
 #include "WaveImage.h"
-#include "catalogue.h"
-#include "mdlSound.h"
 
 #include <QTest>
 #include <QtEndian>
@@ -77,17 +75,6 @@ private slots:
         for (qsizetype length = 0; length <= image.size(); ++length)
             QVERIFY2(parseExactly(image.left(length)).samples == (length < samplesEnd ? "" : "abcde"),
                      qPrintable(QString("cut at %1").arg(length)));
-    }
-
-    void eachSlotHoldsItsResource()
-    {
-        QVERIFY(mdlSound::slotBytes(Sound::sndFlip).isEmpty());
-        mdlSound::LoadWaves();
-        const int waves[] = {102, 103, 104, 105, 106, 108}; // in Sound order
-        for (int i = 0; i < 6; ++i) {
-            QVERIFY(!parseWave(mdlSound::slotBytes(Sound(i))).isEmpty());
-            QCOMPARE(mdlSound::slotBytes(Sound(i)), Catalogue::LoadResData(waves[i], "WAVE"));
-        }
     }
 };
 
