@@ -24,7 +24,7 @@ WaveFormat pcmFormat(const char *fmt)
 
 } // namespace
 
-WaveSound parseWave(const QByteArray &image)
+WaveSound ParseWave(const QByteArray &image)
 {
     const char *bytes = image.constData();
     if (image.size() < riffHeaderSize || !image.startsWith("RIFF")

@@ -25,4 +25,4 @@ struct WaveSound {
 // odd length and whatever follows the RIFF chunk. Only 8-bit unsigned or 16-bit
 // signed PCM, mono or stereo, is playable. An image that is not one, or whose
 // "fmt " or "data" chunk runs past its end, gives an empty sound.
-WaveSound parseWave(const QByteArray &image);
+WaveSound ParseWave(const QByteArray &image);

@@ -29,23 +29,23 @@ void LoadWaves()
 {
     for (std::size_t i = 0; i < waveIds.size(); ++i) {
         soundSlots[i].bytes = Catalogue::LoadResData(waveIds[i], QStringLiteral("WAVE"));
-        soundSlots[i].sound = parseWave(soundSlots[i].bytes);
+        soundSlots[i].sound = ParseWave(soundSlots[i].bytes);
     }
     // Connects to the sound server while the window comes up.
-    player();
+    Player();
 }
 
 void PlayWave(Sound slot)
 {
-    player().play(slotFor(slot).sound);
+    Player().play(slotFor(slot).sound);
 }
 
-const QByteArray &slotBytes(Sound slot)
+const QByteArray &SlotBytes(Sound slot)
 {
     return slotFor(slot).bytes;
 }
 
-WavePlayer &player()
+WavePlayer &Player()
 {
     // Needs nothing of Qt's, so it may go after Qt when exit() ends the
     // program (as Qt does when the display goes away).

@@ -19,10 +19,10 @@ void LoadWaves();
 void PlayWave(Sound slot);
 
 // The slot's bytes: the complete WAVE image, or nothing before LoadWaves.
-const QByteArray &slotBytes(Sound slot);
+const QByteArray &SlotBytes(Sound slot);
 
 // The player every slot goes through, so that other sounds (a test's tones)
 // cut off the slots' sounds and are cut off by them.
-WavePlayer &player();
+WavePlayer &Player();
 
 } // namespace mdlSound

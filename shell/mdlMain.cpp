@@ -28,8 +28,8 @@ void ShowGameWindow(frmGame &form)
 {
     ShapeWindow(form);
     mdlSound::LoadWaves();
-    // Centred from the sizes alone: a window larger than the screen starts
-    // partly off it, as it always has.
+    // Centred from the sizes alone, not kept within the screen: on a screen
+    // smaller than the window the board, its middle, stays in the middle.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const double left = screen.width() / 2.0 - form.width() / 2.0;
     const double top = screen.height() / 2.0 - form.height() / 2.0;

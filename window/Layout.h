@@ -14,8 +14,8 @@
 namespace Layout {
 
 // The window. Only the face is ever seen: the window's outline cuts it to
-// that, hiding whatever of the face panel (and the window's inside, as
-// stored) lies below or right of it.
+// that, hiding whatever of the window's inside and the face panel lies below
+// or right of it.
 constexpr QSize kFace{302, 390};
 constexpr QSize kWindowInside{309, 395};
 constexpr QRect kFacePanel{0, 0, 323, 407};

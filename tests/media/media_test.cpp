@@ -34,7 +34,7 @@ QByteArray riff(const QByteArray &chunks) { return "RIFF" + le(quint32(chunks.si
 WaveSound parseExactly(const QByteArray &image)
 {
     const std::vector<char> exact(image.begin(), image.end());
-    return parseWave(QByteArray::fromRawData(exact.data(), qsizetype(exact.size())));
+    return ParseWave(QByteArray::fromRawData(exact.data(), qsizetype(exact.size())));
 }
 
 const QByteArray mono = fmt(1, 22050, 8), stereo = fmt(2, 44100, 16), data = chunk("data", "0123456789abcdef");

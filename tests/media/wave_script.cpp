@@ -31,7 +31,7 @@ int main(int argc, char **argv)
         else if (request.startsWith("slot:"))
             run = [slot = Sound(request.mid(5).toInt())] { mdlSound::PlayWave(slot); };
         else if (QFile file(request.mid(5)); request.startsWith("file:") && file.open(QIODevice::ReadOnly))
-            run = [sound = parseWave(file.readAll())] { mdlSound::player().play(sound); };
+            run = [sound = ParseWave(file.readAll())] { mdlSound::Player().play(sound); };
         QTimer::singleShot(argument.section(':', 0, 0).toInt(), Qt::PreciseTimer, &app, [&clock, request, run] {
             const qint64 start = clock.nsecsElapsed();
             run();

@@ -74,10 +74,10 @@ private slots:
     {
         WindowRig rig;
         QList<bool> seenOrHeard; // at each pause of the first deal
-        rig.onPause = [&](int) { seenOrHeard << (rig.form.isVisible() || !mdlSound::slotBytes(Sound::sndClick).isEmpty()); };
+        rig.onPause = [&](int) { seenOrHeard << (rig.form.isVisible() || !mdlSound::SlotBytes(Sound::sndClick).isEmpty()); };
         mdlMain::ShowGameWindow(rig.form);
         QVERIFY(seenOrHeard.size() > 1 && !seenOrHeard.contains(true));
-        QVERIFY(rig.form.isVisible() && !mdlSound::slotBytes(Sound::sndClick).isEmpty());
+        QVERIFY(rig.form.isVisible() && !mdlSound::SlotBytes(Sound::sndClick).isEmpty());
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(screen.x() > 0 && screen.y() > 0);
         const QPoint offCentre = rig.form.geometry().center() - screen.center();
