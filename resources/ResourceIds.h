@@ -27,6 +27,8 @@ constexpr int16_t kModePressed = 310;  // + button index: 310 play, 311 help, he
 constexpr int16_t kMasterBack = 350;   // the Master Card's red back
 constexpr int16_t kLosePanel = 400;    // the result panel of a lost game
 constexpr int16_t kWinPanel = 401;     // the result panel of a win, with a gap for the miss count
+constexpr int16_t kLoseGround = 402;   // the lose panel without its words, for the game to write them
+constexpr int16_t kWinGround = 403;    // the win panel without its words, for the game to write them
 constexpr int16_t kFirstFace = 501;    // card faces: picture n (1 to 54) is bitmap 500 + n
 constexpr int16_t kLastFace = 554;
 

@@ -17,5 +17,6 @@ public:
     QPushButton *Command1;                      // the OK button
 
 private:
+    void fitLines();
     void Command1_Click();
 };

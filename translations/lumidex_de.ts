@@ -319,6 +319,28 @@ https://lumidex.example.org
     </message>
 </context>
 <context>
+    <name>ResultPanel</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Glückwunsch!</translation>
+    </message>
+    <message>
+        <source>Oops!!</source>
+        <translation>Hoppla!!</translation>
+    </message>
+    <message numerus="yes">
+        <source>you made it with %n mistakes.</source>
+        <translation>
+            <numerusform>Du hast es mit %n Fehler geschafft.</numerusform>
+            <numerusform>Du hast es mit %n Fehlern geschafft.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>too many mistakes. try again.</source>
+        <translation>Zu viele Fehler. Versuch es noch einmal.</translation>
+    </message>
+</context>
+<context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
@@ -434,6 +456,7 @@ https://lumidex.example.org
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
+        <extracomment>The next two lines are one sentence.</extracomment>
         <translation>Bitte stelle dein System auf „Kleine Schriften“ um</translation>
     </message>
     <message>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ResultPanel</name>
+    <message numerus="yes">
+        <source>you made it with %n mistakes.</source>
+        <translation>
+            <numerusform>you made it with %n mistake.</numerusform>
+            <numerusform>you made it with %n mistakes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Spoken</name>
     <message numerus="yes">
         <source>%1 of %n memory misses</source>

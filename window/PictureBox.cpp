@@ -14,10 +14,16 @@ PictureBox::PictureBox(QWidget *parent, Border border, QColor back)
 
 void PictureBox::setPictureId(int id)
 {
-    if (id == currentId)
+    setDrawnPicture(id, {}, [id](qreal ratio) { return id ? Catalogue::LoadResPicture(id, ratio) : QImage(); });
+}
+
+void PictureBox::setDrawnPicture(int id, const QString &key, Fetch how)
+{
+    if (id == currentId && key == drawnKey)
         return;
     currentId = id;
-    setPicture([id](qreal ratio) { return id ? Catalogue::LoadResPicture(id, ratio) : QImage(); });
+    drawnKey = key;
+    setPicture(std::move(how));
 }
 
 void PictureBox::setLayoutPicture(const QString &name)

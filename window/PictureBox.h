@@ -17,6 +17,10 @@ public:
 
     // Shows bitmap id (0: the empty picture). Images take the picture's size.
     void setPictureId(int id);
+    // The picture for a screen's device pixel ratio.
+    using Fetch = std::function<QImage(qreal devicePixelRatio)>;
+    // Shows bitmap id as `how` draws it; drawn again only when id or key change.
+    void setDrawnPicture(int id, const QString &key, Fetch how);
     int pictureId() const { return currentId; }
     // Shows a picture of the window's layout ("Picture1", "imgBad").
     void setLayoutPicture(const QString &name);
@@ -48,7 +52,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    using Fetch = std::function<QImage(qreal devicePixelRatio)>;
     void setPicture(Fetch how);
 
     Border border;
@@ -57,6 +60,7 @@ private:
     QImage picture; // as stored: what a screen at ratio 1 shows, and the picture's size
     QImage sharp;   // its twin for high-density screens, fetched when one first shows it
     int currentId = 0;
+    QString drawnKey;
     bool autoSize = false;
     bool pressedInside = false;
     QAccessible::Role accessRole = QAccessible::Pane;

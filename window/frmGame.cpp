@@ -9,6 +9,7 @@
 #include "GameAccessible.h"
 #include "Layout.h"
 #include "Timing.h"
+#include "ResultPanel.h"
 #include "WindowMover.h"
 #include "WindowPause.h"
 #include "catalogue.h"
@@ -180,11 +181,22 @@ void frmGame::showState()
         buildHelpPanel();
     if (txtHelp)
         txtHelp->setVisible(state.txtHelpVisible);
-    lblMsg->setText(QString::fromStdString(state.lblMsg));
-    lblMsg->adjustSize();
+    showResultWords();
     if (state.Timer1Enabled != Timer1->isActive())
         state.Timer1Enabled ? Timer1->start() : Timer1->stop();
     accessible->update();
     if (isVisible())
         repaint();
+}
+
+void frmGame::showResultWords()
+{
+    lblMsg->setText(QString::fromStdString(state.lblMsg));
+    lblMsg->adjustSize();
+    if (!ResultPanel::wordsDrawn() || !state.picMsg.visible)
+        return;
+    lblMsg->hide(); // the count is among the drawn words
+    const int panel = state.picMsg.picture, misses = lblMsg->text().toInt();
+    picMsg->setDrawnPicture(panel, QStringLiteral("words ") + lblMsg->text(),
+                            [panel, misses](qreal ratio) { return ResultPanel::picture(panel, misses, ratio); });
 }

@@ -70,6 +70,7 @@ private:
     void runRule(const std::function<void()> &rule);
     void closeEvent(QCloseEvent *event) override;
     void showState();
+    void showResultWords();
 
     void PlayWave(Sound sound) override;
     void Pause(int ms) override;

@@ -489,14 +489,18 @@ def panel(headline, headline_font, lines, k):
     """A win or lose panel: the red headline on a yellow brush stroke, then
     the lines of dark blue text, each given as (text, x or None to centre,
     baseline). Fonts are (file, size in units); the words are placed by
-    their width at one pixel per unit."""
+    their width at one pixel per unit. Without a headline, the panel's ground
+    for the game to write words of any language on: the stroke as wide as
+    the widest headline's, no words."""
     image = panel_ground(k).convert("RGBA")
     size = image.size
     w = PANEL_SIZE[0]
     # The stroke reaches past the words, further on the right where it frays.
-    half = font(*headline_font).getlength(headline) / 2
+    half = font(*headline_font).getlength(headline) / 2 if headline else w / 2
     stroke = (max(round(w / 2 - half - 12), 5), 42, min(round(w / 2 + half + 24), w - 5), 78)
     over(image, brush_stroke(stroke, k))
+    if not headline:
+        return image
     heading = text_mask(size, (w // 2 * k, 69 * k), headline, font(headline_font[0], headline_font[1] * k),
                         anchor="ms")
     over(image, soft_shadow(heading, (k, k), 0.5 * k, 0.8, (110, 0, 0)))
@@ -508,21 +512,25 @@ def panel(headline, headline_font, lines, k):
     return image
 
 
-def win_panel(k):
+WIN_HEADLINE = ("DejaVuSansCondensed-Bold.ttf", 20)
+LOSE_HEADLINE = ("DejaVuSans-Bold.ttf", 32)
+
+
+def win_panel(k, words=True):
     line = "you made it with"
     width = font("DejaVuSans.ttf", 18).getlength(line)
     # The count follows after a space; centre the whole line with it.
     left = round((PANEL_SIZE[0] - width - 4 - 11) / 2)
     assert left + width < COUNT_AT[0] - 3, "the line would run into the count"
-    image = panel("Congratulations!", ("DejaVuSansCondensed-Bold.ttf", 20),
+    image = panel("Congratulations!" if words else "", WIN_HEADLINE,
                   [(line, left, BASELINE), ("mistakes.", None, BASELINE + LINE_STEP)], k)
     for x, y, r in ((52, 186, 11), (111, 180, 15), (170, 186, 11)):
         over(image, star(x, y, r, k))
     return image.convert("RGB")
 
 
-def lose_panel(k):
-    image = panel("Oops!!", ("DejaVuSans-Bold.ttf", 32),
+def lose_panel(k, words=True):
+    image = panel("Oops!!" if words else "", LOSE_HEADLINE,
                   [("too many mistakes.", None, BASELINE), ("try again.", None, BASELINE + LINE_STEP)], k)
     box = times((88, 160, 135, 205), k)
     ground = image.crop(box).convert("RGB")
@@ -740,6 +748,7 @@ EXPECTED_BYTES = {f"bitmap/{ids.kFixedBack}.dib": 8000, f"bitmap/{ids.kMasterBac
                   f"bitmap/{ids.kModeReleased + PLAY}.dib": 6436, f"bitmap/{ids.kModePressed + PLAY}.dib": 6436,
                   f"bitmap/{ids.kModeReleased + HELP}.dib": 6248, f"bitmap/{ids.kModePressed + HELP}.dib": 6248,
                   f"bitmap/{ids.kLosePanel}.dib": 148556, f"bitmap/{ids.kWinPanel}.dib": 148556,
+                  f"bitmap/{ids.kLoseGround}.dib": 148556, f"bitmap/{ids.kWinGround}.dib": 148556,
                   f"cursor/{ids.kHandCursor}.cur": 308, f"icon/{ids.kIcon}.dib": 2216}
 
 
@@ -763,6 +772,8 @@ def pictures(k):
         f"bitmap/{ids.kModePressed + HELP}": mode_button(help_, help_glyph, True, k),
         f"bitmap/{ids.kLosePanel}": lose_panel(k),
         f"bitmap/{ids.kWinPanel}": win_panel(k),
+        f"bitmap/{ids.kLoseGround}": lose_panel(k, words=False),
+        f"bitmap/{ids.kWinGround}": win_panel(k, words=False),
         f"layout/{ids.kWindowFace}": window_face(texture, k),
         f"layout/{ids.kSadFace}": sad_face(marker, (18.5, 15.5), 13.5, k),
     }
