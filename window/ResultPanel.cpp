@@ -1,17 +1,18 @@
 #include "ResultPanel.h"
 
 #include <QFontMetricsF>
-#include <algorithm>
 #include <QPainter>
+#include <algorithm>
 
 #include "GameFont.h"
+#include "Layout.h"
 #include "ResourceIds.h"
 #include "catalogue.h"
 
 namespace {
 // Where the stored pictures have their words (resources/tools/make_ui.py),
 // in the panel's units.
-constexpr int kWidth = 223;
+constexpr int kWidth = Layout::kStoredPanel.width() - 2; // inside the border
 constexpr int kMargin = 8;
 constexpr int kHeadlineBaseline = 69;
 constexpr int kFirstBaseline = 121;
