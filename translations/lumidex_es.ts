@@ -319,6 +319,28 @@ https://lumidex.example.org
     </message>
 </context>
 <context>
+    <name>ResultPanel</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>¡Enhorabuena!</translation>
+    </message>
+    <message>
+        <source>Oops!!</source>
+        <translation>¡¡Uy!!</translation>
+    </message>
+    <message numerus="yes">
+        <source>you made it with %n mistakes.</source>
+        <translation>
+            <numerusform>Lo has logrado con %n&#xa0;error.</numerusform>
+            <numerusform>Lo has logrado con %n&#xa0;errores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>too many mistakes. try again.</source>
+        <translation>Demasiados errores. Inténtalo de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
@@ -434,6 +456,7 @@ https://lumidex.example.org
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
+        <extracomment>The next two lines are one sentence.</extracomment>
         <translation>Por favor, cambia tu sistema a «Fuentes pequeñas»</translation>
     </message>
     <message>

@@ -320,6 +320,28 @@ https://lumidex.example.org
     </message>
 </context>
 <context>
+    <name>ResultPanel</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Félicitations&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Oops!!</source>
+        <translation>Oups&#xa0;!!</translation>
+    </message>
+    <message numerus="yes">
+        <source>you made it with %n mistakes.</source>
+        <translation>
+            <numerusform>Vous avez réussi avec %n&#xa0;erreur.</numerusform>
+            <numerusform>Vous avez réussi avec %n&#xa0;erreurs.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>too many mistakes. try again.</source>
+        <translation>Trop d&apos;erreurs. Réessayez.</translation>
+    </message>
+</context>
+<context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
@@ -435,6 +457,7 @@ https://lumidex.example.org
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
+        <extracomment>The next two lines are one sentence.</extracomment>
         <translation>Veuillez régler votre système sur «&#xa0;Petites polices&#xa0;»</translation>
     </message>
     <message>

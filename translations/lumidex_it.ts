@@ -319,6 +319,28 @@ https://lumidex.example.org
     </message>
 </context>
 <context>
+    <name>ResultPanel</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Congratulazioni!</translation>
+    </message>
+    <message>
+        <source>Oops!!</source>
+        <translation>Ops!!</translation>
+    </message>
+    <message numerus="yes">
+        <source>you made it with %n mistakes.</source>
+        <translation>
+            <numerusform>Ce l&apos;hai fatta con %n&#xa0;errore.</numerusform>
+            <numerusform>Ce l&apos;hai fatta con %n&#xa0;errori.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>too many mistakes. try again.</source>
+        <translation>Troppi errori. Riprova.</translation>
+    </message>
+</context>
+<context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
@@ -434,6 +456,7 @@ https://lumidex.example.org
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
+        <extracomment>The next two lines are one sentence.</extracomment>
         <translation>Per favore, imposta il sistema su «Caratteri piccoli»</translation>
     </message>
     <message>

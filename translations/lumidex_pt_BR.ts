@@ -319,6 +319,28 @@ https://lumidex.example.org
     </message>
 </context>
 <context>
+    <name>ResultPanel</name>
+    <message>
+        <source>Congratulations!</source>
+        <translation>Parabéns!</translation>
+    </message>
+    <message>
+        <source>Oops!!</source>
+        <translation>Ops!!</translation>
+    </message>
+    <message numerus="yes">
+        <source>you made it with %n mistakes.</source>
+        <translation>
+            <numerusform>Você conseguiu! Erros:&#xa0;%n.</numerusform>
+            <numerusform>Você conseguiu! Erros:&#xa0;%n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>too many mistakes. try again.</source>
+        <translation>Erros demais. Tente&#xa0;de&#xa0;novo.</translation>
+    </message>
+</context>
+<context>
     <name>Spoken</name>
     <message>
         <source>%1, face down</source>
@@ -350,8 +372,8 @@ https://lumidex.example.org
     <message numerus="yes">
         <source>You won with %n memory miss(es)</source>
         <translation>
-            <numerusform>Você venceu com %n falha de memória</numerusform>
-            <numerusform>Você venceu com %n falhas de memória</numerusform>
+            <numerusform>Você venceu. Falhas de memória: %n</numerusform>
+            <numerusform>Você venceu. Falhas de memória: %n</numerusform>
         </translation>
     </message>
     <message>
@@ -434,6 +456,7 @@ https://lumidex.example.org
     </message>
     <message>
         <source>Please change your system to &quot;Small Fonts&quot;</source>
+        <extracomment>The next two lines are one sentence.</extracomment>
         <translation>Por favor, mude seu sistema para &quot;Fontes pequenas&quot;</translation>
     </message>
     <message>
