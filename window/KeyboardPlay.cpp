@@ -6,6 +6,7 @@
 #include <QShortcut>
 
 #include "GameAccessible.h"
+#include "KeyRepeats.h"
 #include "PictureBox.h"
 
 namespace {
@@ -63,7 +64,7 @@ private:
 KeyboardPlay::KeyboardPlay(QWidget *window, std::vector<PictureBox *> boardCards, PictureBox *masterCard,
                            PictureBox *playButton, PictureBox *helpButton, PictureBox *exitSpot)
     : QObject(window), window(window), cards(std::move(boardCards)), master(masterCard),
-      ring(new FocusRing(masterCard->parentWidget()))
+      ring(new FocusRing(masterCard->parentWidget())), repeats(new KeyRepeats(this))
 {
     // Watches the whole application: a press on a control never reaches the
     // window, and keys reach it only when the control with the focus leaves them.
@@ -102,15 +103,8 @@ bool KeyboardPlay::repeatToIgnore(QEvent *event)
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::KeyRelease)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (type == QEvent::KeyRelease) {
-        released = {key->key(), key->timestamp()};
-        return false;
-    }
-    // X11 repeats a held key as a release and a press at the same moment,
-    // which Qt marks as a repeat only when both have come in already.
-    const bool repeat = key->isAutoRepeat() || (key->key() == released.first && key->timestamp() == released.second);
     const bool arrow = key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down;
-    return repeat && !arrow;
+    return repeats->judge(*key) && !arrow;
 }
 
 bool KeyboardPlay::keyPressed(int key)

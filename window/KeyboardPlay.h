@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class KeyRepeats;
 class PictureBox;
 class QWidget;
 
@@ -28,7 +29,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // True for the repeat of a held key that acts; notes each release.
+    // True for the repeat of a held key that acts.
     bool repeatToIgnore(QEvent *event);
     bool keyPressed(int key);
     void press(PictureBox *control);
@@ -40,5 +41,5 @@ private:
     PictureBox *master;
     QWidget *ring;
     QPoint at{0, 4}; // column, row; row 4 is the Master Card's
-    std::pair<int, quint64> released{}; // the last key released, and when
+    KeyRepeats *repeats;
 };
