@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QStringList>
 
+#include "Announcer.h"
 #include "frmGame.h"
 #include "spokenText.h"
 
@@ -82,8 +83,6 @@ void setName(QWidget *control, const QString &name)
         control->setAccessibleName(name);
 }
 
-bool isFace(int picture) { return picture >= kFirstFace && picture <= kLastFace; }
-
 } // namespace
 
 GameAccessible::GameAccessible(frmGame &form) : form(form), notice(new PictureBox(form.Picture1))
@@ -116,78 +115,49 @@ GameAccessible::GameAccessible(frmGame &form) : form(form), notice(new PictureBo
     update();
 }
 
-GameAccessible::Seen GameAccessible::look() const
-{
-    Seen now;
-    for (int k = 1; k <= kCards; ++k) {
-        now.cards[std::size_t(k)] = form.picMat[k]->pictureId();
-        now.hiddenCards += !form.picMat[k]->isVisibleTo(form.Picture1);
-    }
-    now.master = form.picShow->pictureId();
-    for (PictureBox *bad : form.imgBad)
-        now.misses += bad->isVisibleTo(form.Picture1);
-    if (form.picMsg->isVisibleTo(form.Picture1))
-        now.result = form.picMsg->pictureId() == kWinPanel ? Spoken::won(form.lblMsg->text().toInt()) : Spoken::lost();
-    // Read as one text: its lines break where the panel's width needs.
-    if (form.txtHelp && form.txtHelp->isVisibleTo(form.Picture1))
-        now.help = form.txtHelp->toPlainText().simplified();
-    return now;
-}
-
 void GameAccessible::update()
 {
-    const Seen now = look();
+    const GameState &now = form.game();
     for (int k = 1; k <= kCards; ++k)
-        setName(form.picMat[k], Spoken::card(k, now.cards[std::size_t(k)]));
-    setName(form.picShow, Spoken::masterCard(now.master));
+        setName(form.picMat[k], Spoken::card(k, now.picMat[k].picture));
+    setName(form.picShow, Spoken::masterCard(now.picShow.picture));
     for (PictureBox *bad : form.imgBad)
-        setName(bad, Spoken::misses(now.misses, kMissesToLose));
-    setName(form.picMsg, now.result);
+        setName(bad, Spoken::misses(now.bytMisses, kMissesToLose));
+    setName(form.picMsg, now.picMsg.visible ? Announcer::Result(now) : QString());
 
+    QStringList told;
     // The first deal, made before the window shows, is nobody's news.
-    const QString told = form.isVisible() ? news(now) : QString();
-    const bool changed = !(now == seen);
-    seen = now;
+    if (form.isVisible()) {
+        // Read as one text: its lines break where the panel's width needs.
+        if (helpDue && form.txtHelp)
+            told << form.txtHelp->toPlainText().simplified() << Spoken::keys();
+        told << Announcer::News(before, now);
+        if (refusalDue)
+            told << Announcer::Due(now);
+        if (told.size() == 1 && told[0] == Spoken::dealt())
+            for (PictureBox *control : form.Picture1->findChildren<PictureBox *>())
+                if (control->isRinged())
+                    told << Spoken::sentence(control->accessibleName());
+    }
+    helpDue = refusalDue = false;
+    const bool changed = !(now == before);
+    before = now;
     // The last announcement may tell what shows no more, a card now face
     // down: it goes with the next change.
-    if (told.isEmpty() && !changed)
-        return;
-    notice->hide();
-    notice->setAccessibleName(told);
-    notice->setVisible(!told.isEmpty());
+    if (!told.isEmpty() || changed)
+        say(told.join(u' '));
 }
 
-QString GameAccessible::news(const Seen &now)
+void GameAccessible::say(const QString &words)
 {
-    QStringList told;
-    if (!now.help.isEmpty() && now.help != seen.help)
-        told << now.help;
-    const auto blank = [](const Seen &s) { return std::count(s.cards.begin() + 1, s.cards.end(), kNoPicture) > 0; };
-    if (blank(seen) && !blank(now)) {
-        rowTold = false;
-        told << Spoken::dealt();
-        for (PictureBox *control : form.Picture1->findChildren<PictureBox *>())
-            if (control->isRinged())
-                told << Spoken::sentence(control->accessibleName());
-    }
-    if (now.master != seen.master && isFace(now.master))
-        told << Spoken::sentence(Spoken::masterCard(now.master));
-    for (int k = 1; k <= kCards; ++k) {
-        const int picture = now.cards[std::size_t(k)];
-        if (seen.cards[std::size_t(k)] == kFixedBack && isFace(picture))
-            told << (picture == now.master ? Spoken::match(k, picture) : Spoken::turnedBack(k, picture));
-    }
-    if (now.misses > seen.misses)
-        told << Spoken::sentence(Spoken::misses(now.misses, kMissesToLose));
-    // Once, as the line first goes off: it blinks four times.
-    if (now.hiddenCards && !rowTold) {
-        rowTold = true;
-        told << Spoken::rowOfFour();
-    }
-    if (!now.result.isEmpty() && now.result != seen.result)
-        told << Spoken::sentence(now.result);
-    return told.join(u' ');
+    notice->hide();
+    notice->setAccessibleName(words);
+    notice->setVisible(!words.isEmpty());
+    if (!words.isEmpty())
+        lastTold = words;
 }
+
+void GameAccessible::sayState() { say(Announcer::State(form.game())); }
 
 void FocusForScreenReaders(QWidget *window, PictureBox *control)
 {

@@ -4,7 +4,6 @@
 // shows, so that a face-down card never gives its picture away; and each
 // change a player sees, told in a sentence as it shows.
 #include <QString>
-#include <array>
 
 #include "mdlPicfunc.h"
 
@@ -17,28 +16,27 @@ public:
     // Gives the controls their roles and fixed names; once, with the layout.
     explicit GameAccessible(frmGame &form);
 
-    // Names the controls after what they show now, and announces what
+    // Names the controls after what the game shows now, and announces what
     // changed since the last call.
     void update();
+    // The help was asked for: its text goes with the next announcement, also
+    // when it shows already.
+    void helpAsked() { helpDue = true; }
+    // A click the rules refused: what is due goes with the next announcement.
+    void refused() { refusalDue = true; }
+
+    // Says words now; the state of the game; the last announcement again.
+    void say(const QString &words);
+    void sayState();
+    void sayAgain() { say(lastTold); }
 
 private:
-    // What a player sees of the game.
-    struct Seen {
-        std::array<int, mdlPicfunc::kCards + 1> cards{}; // by card 1 to 16; 0 unused
-        int master = 0;
-        int hiddenCards = 0; // a winning line blinking
-        int misses = 0;
-        QString result;      // the result panel's, while it shows
-        QString help;        // the instructions, while they show
-        bool operator==(const Seen &) const = default;
-    };
-    Seen look() const;
-    QString news(const Seen &now);
-
     frmGame &form;
     PictureBox *notice; // unseen; shown again with each announcement, which a screen reader speaks
-    Seen seen;
-    bool rowTold = false; // this game's row of four was announced
+    mdlPicfunc::GameState before; // the game as last told
+    bool helpDue = false;
+    bool refusalDue = false;
+    QString lastTold;
 };
 
 // Makes control, as the keyboard's focus ring reaches it, the screen readers'

@@ -8,6 +8,7 @@
 #include "GameAccessible.h"
 #include "KeyRepeats.h"
 #include "PictureBox.h"
+#include "spokenText.h"
 
 namespace {
 
@@ -20,6 +21,10 @@ bool onTop(const QWidget *control)
     const QWidget *top = control->window();
     return control->isVisible() && top->childAt(control->mapTo(top, control->rect().center())) == control;
 }
+
+// A card in play that the help panel lies over. The ended game's cards,
+// under the result panel, are reached and told unavailable.
+bool coveredByHelp(const QWidget *card) { return card->isEnabled() && !onTop(card); }
 
 // A frame on the focused card's border, dark outside and light inside, so
 // that it shows on the yellow board, the window face and any card alike; it
@@ -62,9 +67,10 @@ private:
 } // namespace
 
 KeyboardPlay::KeyboardPlay(QWidget *window, std::vector<PictureBox *> boardCards, PictureBox *masterCard,
-                           PictureBox *playButton, PictureBox *helpButton, PictureBox *exitSpot)
+                           PictureBox *playButton, PictureBox *helpButton, PictureBox *exitSpot,
+                           GameAccessible &listener)
     : QObject(window), window(window), cards(std::move(boardCards)), master(masterCard),
-      ring(new FocusRing(masterCard->parentWidget())), repeats(new KeyRepeats(this))
+      ring(new FocusRing(masterCard->parentWidget())), repeats(new KeyRepeats(this)), listener(listener)
 {
     // Watches the whole application: a press on a control never reaches the
     // window, and keys reach it only when the control with the focus leaves them.
@@ -109,24 +115,14 @@ bool KeyboardPlay::repeatToIgnore(QEvent *event)
 
 bool KeyboardPlay::keyPressed(int key)
 {
-    const bool wasShown = ring->isVisible();
     switch (key) {
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        // The first key only shows where the ring is; later ones move it,
-        // stopping at the edges. The Master Card is below every column.
-        if (wasShown) {
-            if (at.y() < kMasterRow && key == Qt::Key_Left)
-                at.rx() = qMax(0, at.x() - 1);
-            else if (at.y() < kMasterRow && key == Qt::Key_Right)
-                at.rx() = qMin(kSide - 1, at.x() + 1);
-            else if (key == Qt::Key_Up)
-                at.ry() = qMax(0, at.y() - 1);
-            else if (key == Qt::Key_Down)
-                at.ry() = qMin(kMasterRow, at.y() + 1);
-        }
+        // The first key only shows where the ring is; later ones move it.
+        if (ring->isVisible())
+            moveRing(key);
         showRing(true);
         return true;
     case Qt::Key_Space:
@@ -135,15 +131,44 @@ bool KeyboardPlay::keyPressed(int key)
         showRing(true);
         press(focused());
         return true;
+    case Qt::Key_S:
+        listener.sayState();
+        return true;
+    case Qt::Key_R:
+        listener.sayAgain();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        listener.say(Spoken::keys());
+        return true;
     default:
         return false;
     }
+}
+
+void KeyboardPlay::moveRing(int key)
+{
+    // The Master Card is below every column; the cards under the help can't
+    // be reached.
+    QPoint to = at;
+    if (key == Qt::Key_Left || key == Qt::Key_Right)
+        to.rx() += at.y() == kMasterRow ? kSide : key == Qt::Key_Left ? -1 : 1;
+    else if (key == Qt::Key_Up || key == Qt::Key_Down)
+        to.ry() += key == Qt::Key_Up ? -1 : 1;
+    if (to.x() < 0 || to.x() >= kSide || to.y() < 0 || to.y() > kMasterRow)
+        listener.say(Spoken::edge());
+    else if (to.y() < kMasterRow && coveredByHelp(cards[std::size_t(to.y() * kSide + to.x())]))
+        listener.say(Spoken::covered());
+    else
+        at = to;
 }
 
 void KeyboardPlay::press(PictureBox *control)
 {
     if (control->isEnabled() && onTop(control))
         control->click();
+    else
+        listener.say(Spoken::notNow());
 }
 
 PictureBox *KeyboardPlay::focused() const

@@ -134,8 +134,10 @@ void frmGame::imgAction_MouseUp(int index)
 
 void frmGame::FillHelpText()
 {
-    if (auto text = LoadHelpText(this))
+    if (auto text = LoadHelpText(this)) {
         txtHelp->setPlainText(*text);
+        accessible->helpAsked();
+    }
 }
 
 // ---- window handling ----------------------------------------------------
@@ -154,6 +156,8 @@ void frmGame::imgLink_Click() { QDesktopServices::openUrl(QUrl(webAddress)); }
 
 void frmGame::PlayWave(Sound sound)
 {
+    if (sound == Sound::sndRefuse)
+        accessible->refused(); // a listener hears why
     showState(); // a card sounds once it shows
     playHow(sound);
 }

@@ -108,9 +108,9 @@ void frmGame::buildLayout()
     connect(imgMini, &PictureBox::clicked, this, &frmGame::imgMini_Click);
     connect(imgLink, &PictureBox::clicked, this, &frmGame::imgLink_Click);
 
-    new KeyboardPlay(this, std::vector<PictureBox *>(picMat.begin(), picMat.end()), picShow, imgAction[0],
-                     imgAction[1], imgExit);
     accessible = std::make_unique<GameAccessible>(*this);
+    new KeyboardPlay(this, std::vector<PictureBox *>(picMat.begin(), picMat.end()), picShow, imgAction[0],
+                     imgAction[1], imgExit, *accessible);
 }
 
 void frmGame::buildHelpPanel()

@@ -1,8 +1,10 @@
 # A game played by ear: a bot that reads only what the Orca screen reader
 # says (the SPEECH OUTPUT lines of its debug log), presses only keys and
-# remembers what it heard. It hears the help, wins a game with a perfect
+# remembers what it heard. It hears the help twice, wins a game with a perfect
 # memory, loses the next at the eighth memory miss on purpose, and hears each
-# ended game's cards as unavailable ("grayed").
+# ended game's cards as unavailable ("grayed"). It learns what is due and the
+# drawn picture from the state key, S, hears a refused Space on the drawn
+# Master Card tell it, and counts the keys each game took.
 # Usage: listen_e2e.py GAME ARTIFACTS ORCA_LOG
 import re
 import sys
@@ -18,11 +20,13 @@ class Listener(Memory):
     def __init__(self, log):
         super().__init__()
         self.log, self.rest, self.heard, self.at = open(log, 'rb'), b'', [], (0, 4)  # the ring; row 4: the Master Card
+        self.keys = 0
 
     def hear(self, pattern, what, *keys):
         # Presses keys, then waits for the next utterance that matches,
         # passing over the others but announcements.
         keys and run('xdotool', 'key', *keys)
+        self.keys += len(keys)
         deadline, checked = time.monotonic() + PATIENCE, len(self.heard)
         while True:
             for checked, said in enumerate(self.heard[checked:], checked + 1):
@@ -42,33 +46,42 @@ class Listener(Memory):
         (x, y), col, row = self.at, (card - 1) % 4, (card - 1) // 4
         keys = ['Up'] * (4 - row) + ['Right' if col > x else 'Left'] * abs(col - x) if card else ['Down'] * (4 - y)
         self.at = (col, row) if card else (x, 4)
-        name = f'Card {card}' if card else 'Master Card'
+        name = f'Card {card}, row {row + 1}, column {col + 1}' if card else 'Master Card'
         if keys and self.hear(rf'{name}, (.+) push button{state}\.', name, *keys)[1] != self.face_up.get(card, 'face down'):
             raise Failure(f'heard a picture on {name}, not matched: {self.heard[-1]}')
 
-    def turn(self, choose):
+    def turn(self, choose, first):
         # A draw, then a pick of the card choose gives; 'win' or 'lose' when it ends the game.
+        self.hear(rf'notification Draw the Master Card\. {self.misses} of {MISSES_TO_LOSE} memory misses\. .*', 'the state', 's')
         self.focus(0)
-        drawn = self.hear(r'notification Master Card, (.+)\.', 'a draw', 'space')[1]
+        self.hear(r'notification Master Card, (.+)\.', 'a draw', 'space')
+        # Space again on the drawn card, refused, tells what is due each time.
+        for _ in range(2 * first):
+            self.hear(r'notification Find the (.+)\.', 'a refusal', 'space')
+        drawn = self.hear(r'notification Find the (.+?)\. .*', 'the state', 's')[1]
         self.focus(card := choose(self, drawn))
-        said = self.hear(rf'notification Card {card}, (.+?): (a match|no match, turned back)\.(.*)', 'a pick', 'Return')
+        said = self.hear(rf'notification Card {card}, row \d, column \d, (.+?): (a match|no match, turned back)\.(.*)',
+                         'a pick', 'Return')
         missed, face = self.misses, said[1]
         self.remember(card, face, drawn)
         want = f' {self.misses} of {MISSES_TO_LOSE} memory misses.' * (self.misses > missed) + \
             ' Too many memory misses.' * (self.misses == MISSES_TO_LOSE)
         if said[3] != want or (said[2] == 'a match') != (face == drawn):
             raise Failure(f'heard {said[0]!r} after {self.misses} misses')
-        if face == drawn and self.completes_line(card):
-            self.hear('notification A row of four!', 'the row')
+        if face == drawn and (line := self.completes_line(card)):
+            row = line[1] - line[0] == 1
+            self.hear(f'notification A row of four: {("column", "row")[row]} {(line[0] - 1) // 4 + 1 if row else line[0]}!', 'the row')
             self.hear(f'notification You won with {self.misses} memory miss{"es" * (self.misses != 1)}.', 'the win')
             return 'win'
         return 'lose' if self.misses == MISSES_TO_LOSE else None
 
     def play(self, choose):
-        self.hear(r'notification New game\. (Master Card|Card \d+), face down\.', 'the deal', 'ctrl+n')
+        self.hear(r'notification New game\. (Master Card|Card \d+, row \d, column \d), face down\.', 'the deal', 'ctrl+n')
         Memory.__init__(self)
-        while not (result := self.turn(choose)):
-            pass
+        self.keys, first = 1, True
+        while not (result := self.turn(choose, first)):
+            first = False
+        print(f'listen_e2e: {self.keys} keys to {result}')
         # The ended game's cards can't be clicked; a matched one is named by its picture.
         self.focus(0, ' grayed')
         self.focus(next(iter(self.face_up), 1), ' grayed')
@@ -83,7 +96,8 @@ if __name__ == '__main__':
         bot.hear(r'Lumidex frame\.', 'the game window')
         if told := [said for said in bot.heard if said.startswith('notification')]:
             raise Failure(f'heard {told} before the window: the unseen first deal is no news')
-        bot.hear(r'notification Lumidex - Game Instructions .* https://\S+', 'the help', 'F1')
+        for _ in range(2):  # F1 again reads it again
+            bot.hear(r'notification Lumidex - Game Instructions .* https://\S+ Keys: .*', 'the help', 'F1')
         # The first key shows the ring, on the Master Card, locked under the help.
         bot.hear(r'Master Card, face down push button grayed\.', 'the Master Card under the help', 'Down')
         if bot.play(perfect) != 'win' or bot.play(forgetful) != 'lose':
