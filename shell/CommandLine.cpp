@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <vector>
 
 #include "Language.h"
 
@@ -22,8 +23,13 @@ std::optional<int> ReadCommandLine(int &argc, char **argv)
     if (argc < 2)
         return std::nullopt;
     // A core application of its own, which opens no display; it is gone
-    // before the game's application is made.
-    QCoreApplication app(argc, argv);
+    // before the game's application is made. It is given the command's
+    // name, not the path it was started by, for the usage line.
+    std::vector<char *> arguments(argv, argv + argc + 1);
+    char command[] = "lumidex";
+    arguments[0] = command;
+    int count = argc;
+    QCoreApplication app(count, arguments.data());
     const Language language;
     QCommandLineParser parser;
     parser.setApplicationDescription(CommandLine::tr("Lumidex, a memory card game in one small window."));

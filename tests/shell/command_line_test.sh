@@ -7,18 +7,19 @@
 # The version is the build's, and the package's changelog and the
 # software-centre description's latest release say the same.
 #   command_line_test.sh BUILD_DIR SOURCE_DIR VERSION
+# LUMIDEX_GAME names another game to test (the installed one) in place of the build's.
 set -u
-game=$1/shell/lumidex top=$2 version=$3
+game=${LUMIDEX_GAME:-$1/shell/lumidex} top=$2 version=$3
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 nodisplay() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$@" timeout 20 "$game" "${args[@]}"; }
 
 args=(--version) && out=$(nodisplay) && [ "$out" = "lumidex $version" ] || fail "--version printed: $out"
 args=(-session restored --version) && out=$(nodisplay) && [ "$out" = "lumidex $version" ] || fail "a restored session's name is refused: $out"
-args=(--help) && out=$(nodisplay) && grep -q '^Usage: ' <<<"$out" && grep -q -- --version <<<"$out" || fail "--help printed: $out"
+args=(--help) && out=$(nodisplay) && grep -q '^Usage: lumidex ' <<<"$out" && grep -q -- --version <<<"$out" || fail "--help printed: $out"
 for bad in --bogus stray; do
   args=("$bad") && out=$(nodisplay 2>&1 >/dev/null)
-  [ $? -eq 2 ] && grep -q "^lumidex: .*'${bad#--}'" <<<"$out" && sed -n 2p <<<"$out" | grep -q '^Usage: ' || fail "$bad: $out"
+  [ $? -eq 2 ] && grep -q "^lumidex: .*'${bad#--}'" <<<"$out" && sed -n 2p <<<"$out" | grep -q '^Usage: lumidex ' || fail "$bad: $out"
 done
 args=() && out=$(nodisplay -u XDG_CURRENT_DESKTOP -u XDG_SESSION_DESKTOP DISPLAY=:987 XDG_SESSION_TYPE=wayland \
   WAYLAND_DISPLAY=wayland-987 XDG_RUNTIME_DIR="$(mktemp -d)" 2>&1)
