@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# The built package: lintian finds no error and no warning; unpacked (into
-# unpacked/ beside it), it has the game, its manual page, launcher entry, icons
-# and software-centre description where Debian and the desktops look for them;
-# the entry starts the game and names its icons, the description launches the
-# entry, and the desktop's own validators accept both; the game starts from it
-# under an X server of its own and shows a new game's board.
+# The built packages: lintian finds no error and no warning in the source
+# package or the binary ones (the .dsc and .changes beside DEB); unpacked
+# (into unpacked/ beside it), the binary package has the game, its manual
+# page, launcher entry, icons and software-centre description where Debian and
+# the desktops look for them; the entry starts the game and names its icons,
+# the description launches the entry, and the desktop's own validators accept
+# both. (debian/tests start and play the game installed.)
 #   package_test.sh DEB
 set -euo pipefail
 deb=$(realpath "$1") id=org.example.Lumidex
 fail() { echo "FAIL: $*"; exit 1; }
-lintian -I --fail-on error,warning "$deb"
+changes=${deb%.deb}.changes dsc=$(dirname "$deb")/$(grep -om1 '[^ ]*\.dsc$' "${deb%.deb}.changes")
+lintian -I --fail-on error,warning "$dsc" "$changes"
 root=$(dirname "$deb")/unpacked
 rm -rf "$root" && dpkg -x "$deb" "$root"
 for file in usr/games/lumidex usr/share/man/man6/lumidex.6.gz usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml; do
@@ -25,15 +27,4 @@ for art in "$(dirname "$0")"/../../resources/icon/hicolor/*x*/lumidex.png; do
   cmp -s "$art" "$root/usr/share/icons/hicolor/$size/apps/$icon.png" || fail "no $size icon named $icon"
 done
 
-source "$(dirname "$0")/../e2e/servers.sh"
-e2e_begin package "$(dirname "$deb")" "$root/usr/games/lumidex"
-start_x_server
-$PYTHON - "$GAME" "$ARTIFACTS" "$E2E_HERE" <<'EOF_PY'
-import sys
-sys.path.insert(0, sys.argv[3])
-from game_window import CARDS, FIXED_BACK, MASTER_BACK, BoardView, GameWindow, View
-window, board = GameWindow(*sys.argv[1:3]), BoardView()
-window.wait_for(lambda shot: board.read(shot) == View(MASTER_BACK, dict.fromkeys(CARDS, FIXED_BACK), None), "a new game's board")
-window.stop()
-EOF_PY
-echo "$(basename "$deb"): lintian finds nothing to fix, every file is in place, the game shows its board"
+echo "$(basename "$changes"): lintian finds nothing to fix, every file is in place"
