@@ -1,25 +1,39 @@
-# Installs the Debian packages the build, the game, the tests and the package
-# need, when any is missing, then builds into build/ (everything, or the
-# targets named after --target). Sourced by play, test and package.
+# Installs the Debian packages that a task needs, when any is missing, then
+# builds into build/ (everything, or the targets named after --target).
+# Sourced by play, test, package and the other scripts.
 set -euo pipefail
 
-LUMIDEX_PACKAGES=(
+# Building the game and playing it.
+LUMIDEX_PACKAGES_play=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libpulse-dev qt6-gtk-platformtheme qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev libpulse-dev libxcb1-dev qt6-l10n-tools qt6-translations-l10n
   fonts-dejavu-core fonts-dejavu-extra
+)
+# The tests, the benchmarks and the screenshots: X and sound servers of their
+# own, window managers, a screen reader, the resources' tools, the validators.
+LUMIDEX_PACKAGES_test=(
+  qt6-gtk-platformtheme
   python3 python3-pil librsvg2-bin
-  xvfb xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox pipewire pipewire-pulse wireplumber dbus-x11
   desktop-file-utils appstream
-  build-essential debhelper lintian
   openbox at-spi2-core python3-pyatspi orca speech-dispatcher-espeak-ng
-  libxcb1-dev libxcb-damage0-dev libxcb-shape0-dev mutter
+  libxcb-damage0-dev libxcb-shape0-dev mutter
+)
+# The Debian package: building it, checking it, testing it installed, and
+# building it on a bare system (scripts/check-build-deps).
+LUMIDEX_PACKAGES_package=(
+  build-essential debhelper lintian autopkgtest debootstrap
 )
 
+# ensure_packages GROUP...: the groups above (play, test, package).
 ensure_packages() {
-  local missing=()
-  for p in "${LUMIDEX_PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  local missing=() group p
+  for group in "$@"; do
+    local -n wanted=LUMIDEX_PACKAGES_$group
+    for p in "${wanted[@]}"; do
+      dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=()
