@@ -355,10 +355,6 @@ https://lumidex.example.org
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Card %1</source>
-        <translation>Carta %1</translation>
-    </message>
-    <message>
         <source>Master Card</source>
         <translation>Carta maestra</translation>
     </message>
@@ -393,10 +389,6 @@ https://lumidex.example.org
         <translation>%1: sin pareja, de nuevo boca abajo.</translation>
     </message>
     <message>
-        <source>A row of four!</source>
-        <translation>¡Cuatro en línea!</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
@@ -423,6 +415,69 @@ https://lumidex.example.org
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Card %1, row %2, column %3</source>
+        <translation>Carta %1, fila %2, columna %3</translation>
+    </message>
+    <message>
+        <source>A row of four: row %1!</source>
+        <translation>¡Cuatro en línea: fila %1!</translation>
+    </message>
+    <message>
+        <source>A row of four: column %1!</source>
+        <translation>¡Cuatro en línea: columna %1!</translation>
+    </message>
+    <message>
+        <source>Find the %1.</source>
+        <translation>Busca: %1.</translation>
+    </message>
+    <message>
+        <source>No card matched yet.</source>
+        <translation>Aún no hay ninguna pareja.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matched: %1.</source>
+        <translation>
+            <numerusform>%n pareja encontrada: %1.</numerusform>
+            <numerusform>%n parejas encontradas: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Draw the Master Card.</source>
+        <translation>Da la vuelta a la carta maestra.</translation>
+    </message>
+    <message>
+        <source>Game over: %1.</source>
+        <translation>Fin de la partida: %1.</translation>
+    </message>
+    <message>
+        <source>The help covers the board; Ctrl+N deals a new game.</source>
+        <translation>La ayuda cubre el tablero; Ctrl+N empieza una nueva partida.</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <translation>fila %1 columna %2</translation>
+    </message>
+    <message>
+        <source>Edge.</source>
+        <translation>Borde.</translation>
+    </message>
+    <message>
+        <source>Covered by the help.</source>
+        <translation>Bajo el panel de ayuda.</translation>
+    </message>
+    <message>
+        <source>Not available now.</source>
+        <translation>No disponible ahora.</translation>
+    </message>
+    <message>
+        <source>Keys: arrows move, Space or Enter picks, S tells the game, R repeats, F1 help, Ctrl+N new game, Ctrl+Q quits.</source>
+        <translation>Teclas: las flechas mueven, Espacio o Intro elige, S resume la partida, R repite, F1 ayuda, Ctrl+N nueva partida, Ctrl+Q sale.</translation>
     </message>
 </context>
 <context>

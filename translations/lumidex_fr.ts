@@ -356,10 +356,6 @@ https://lumidex.example.org
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Card %1</source>
-        <translation>Carte %1</translation>
-    </message>
-    <message>
         <source>Master Card</source>
         <translation>Carte maîtresse</translation>
     </message>
@@ -394,10 +390,6 @@ https://lumidex.example.org
         <translation>%1&#xa0;: pas de paire, remise face cachée.</translation>
     </message>
     <message>
-        <source>A row of four!</source>
-        <translation>Quatre cartes alignées&#xa0;!</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Plateau</translation>
     </message>
@@ -424,6 +416,69 @@ https://lumidex.example.org
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Card %1, row %2, column %3</source>
+        <translation>Carte %1, ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>A row of four: row %1!</source>
+        <translation>Quatre cartes alignées&#xa0;: ligne %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>A row of four: column %1!</source>
+        <translation>Quatre cartes alignées&#xa0;: colonne %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Find the %1.</source>
+        <translation>Cherchez&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No card matched yet.</source>
+        <translation>Aucune paire trouvée pour l&apos;instant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matched: %1.</source>
+        <translation>
+            <numerusform>%n paire trouvée&#xa0;: %1.</numerusform>
+            <numerusform>%n paires trouvées&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Draw the Master Card.</source>
+        <translation>Retournez la carte maîtresse.</translation>
+    </message>
+    <message>
+        <source>Game over: %1.</source>
+        <translation>Partie terminée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The help covers the board; Ctrl+N deals a new game.</source>
+        <translation>L&apos;aide couvre le plateau&#xa0;; Ctrl+N lance une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <translation>ligne %1 colonne %2</translation>
+    </message>
+    <message>
+        <source>Edge.</source>
+        <translation>Bord.</translation>
+    </message>
+    <message>
+        <source>Covered by the help.</source>
+        <translation>Sous le panneau d&apos;aide.</translation>
+    </message>
+    <message>
+        <source>Not available now.</source>
+        <translation>Indisponible pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Keys: arrows move, Space or Enter picks, S tells the game, R repeats, F1 help, Ctrl+N new game, Ctrl+Q quits.</source>
+        <translation>Touches&#xa0;: les flèches déplacent, Espace ou Entrée choisit, S résume la partie, R répète, F1 aide, Ctrl+N nouvelle partie, Ctrl+Q quitte.</translation>
     </message>
 </context>
 <context>

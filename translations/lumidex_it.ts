@@ -355,10 +355,6 @@ https://lumidex.example.org
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Card %1</source>
-        <translation>Carta %1</translation>
-    </message>
-    <message>
         <source>Master Card</source>
         <translation>Carta principale</translation>
     </message>
@@ -393,10 +389,6 @@ https://lumidex.example.org
         <translation>%1: niente coppia, di nuovo coperta.</translation>
     </message>
     <message>
-        <source>A row of four!</source>
-        <translation>Quattro in fila!</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Tabellone</translation>
     </message>
@@ -423,6 +415,69 @@ https://lumidex.example.org
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Card %1, row %2, column %3</source>
+        <translation>Carta %1, riga %2, colonna %3</translation>
+    </message>
+    <message>
+        <source>A row of four: row %1!</source>
+        <translation>Quattro in fila: riga %1!</translation>
+    </message>
+    <message>
+        <source>A row of four: column %1!</source>
+        <translation>Quattro in fila: colonna %1!</translation>
+    </message>
+    <message>
+        <source>Find the %1.</source>
+        <translation>Trova: %1.</translation>
+    </message>
+    <message>
+        <source>No card matched yet.</source>
+        <translation>Ancora nessuna coppia trovata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matched: %1.</source>
+        <translation>
+            <numerusform>%n coppia trovata: %1.</numerusform>
+            <numerusform>%n coppie trovate: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Draw the Master Card.</source>
+        <translation>Scopri la carta principale.</translation>
+    </message>
+    <message>
+        <source>Game over: %1.</source>
+        <translation>Partita finita: %1.</translation>
+    </message>
+    <message>
+        <source>The help covers the board; Ctrl+N deals a new game.</source>
+        <translation>L&apos;aiuto copre il tabellone; Ctrl+N avvia una nuova partita.</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <translation>riga %1 colonna %2</translation>
+    </message>
+    <message>
+        <source>Edge.</source>
+        <translation>Bordo.</translation>
+    </message>
+    <message>
+        <source>Covered by the help.</source>
+        <translation>Sotto il pannello di aiuto.</translation>
+    </message>
+    <message>
+        <source>Not available now.</source>
+        <translation>Non disponibile ora.</translation>
+    </message>
+    <message>
+        <source>Keys: arrows move, Space or Enter picks, S tells the game, R repeats, F1 help, Ctrl+N new game, Ctrl+Q quits.</source>
+        <translation>Tasti: le frecce spostano, Spazio o Invio sceglie, S riassume la partita, R ripete, F1 aiuto, Ctrl+N nuova partita, Ctrl+Q esce.</translation>
     </message>
 </context>
 <context>

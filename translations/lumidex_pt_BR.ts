@@ -355,10 +355,6 @@ https://lumidex.example.org
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Card %1</source>
-        <translation>Carta %1</translation>
-    </message>
-    <message>
         <source>Master Card</source>
         <translation>Carta mestra</translation>
     </message>
@@ -393,10 +389,6 @@ https://lumidex.example.org
         <translation>%1: sem par, virada para baixo de novo.</translation>
     </message>
     <message>
-        <source>A row of four!</source>
-        <translation>Quatro em linha!</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Tabuleiro</translation>
     </message>
@@ -423,6 +415,69 @@ https://lumidex.example.org
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Card %1, row %2, column %3</source>
+        <translation>Carta %1, linha %2, coluna %3</translation>
+    </message>
+    <message>
+        <source>A row of four: row %1!</source>
+        <translation>Quatro em linha: linha %1!</translation>
+    </message>
+    <message>
+        <source>A row of four: column %1!</source>
+        <translation>Quatro em linha: coluna %1!</translation>
+    </message>
+    <message>
+        <source>Find the %1.</source>
+        <translation>Procure: %1.</translation>
+    </message>
+    <message>
+        <source>No card matched yet.</source>
+        <translation>Nenhum par encontrado ainda.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matched: %1.</source>
+        <translation>
+            <numerusform>%n par encontrado: %1.</numerusform>
+            <numerusform>%n pares encontrados: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Draw the Master Card.</source>
+        <translation>Vire a carta mestra.</translation>
+    </message>
+    <message>
+        <source>Game over: %1.</source>
+        <translation>Fim de jogo: %1.</translation>
+    </message>
+    <message>
+        <source>The help covers the board; Ctrl+N deals a new game.</source>
+        <translation>A ajuda cobre o tabuleiro; Ctrl+N inicia um novo jogo.</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <translation>linha %1 coluna %2</translation>
+    </message>
+    <message>
+        <source>Edge.</source>
+        <translation>Borda.</translation>
+    </message>
+    <message>
+        <source>Covered by the help.</source>
+        <translation>Sob o painel de ajuda.</translation>
+    </message>
+    <message>
+        <source>Not available now.</source>
+        <translation>Indisponível agora.</translation>
+    </message>
+    <message>
+        <source>Keys: arrows move, Space or Enter picks, S tells the game, R repeats, F1 help, Ctrl+N new game, Ctrl+Q quits.</source>
+        <translation>Teclas: as setas movem, Espaço ou Enter escolhe, S resume o jogo, R repete, F1 ajuda, Ctrl+N novo jogo, Ctrl+Q sai.</translation>
     </message>
 </context>
 <context>
