@@ -6,7 +6,7 @@ set -euo pipefail
 # Building the game and playing it.
 LUMIDEX_PACKAGES_play=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libpulse-dev libxcb1-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev libpulse-dev libxcb1-dev qt6-l10n-tools qt6-translations-l10n gettext
   fonts-dejavu-core fonts-dejavu-extra
 )
 # The tests, the benchmarks and the screenshots: X and sound servers of their

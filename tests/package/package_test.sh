@@ -21,6 +21,9 @@ entry=$root/usr/share/applications/$id.desktop metainfo=$root/usr/share/metainfo
 grep -qx 'Exec=/usr/games/lumidex' "$entry" || fail "the launcher entry does not start /usr/games/lumidex"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "the description does not launch $id.desktop"
 desktop-file-validate "$entry" && appstreamcli validate --no-net "$metainfo" || fail "a validator rejects the entry or the description"
+for language in $(cat "$(dirname "$0")/../../desktop/po/LINGUAS"); do
+  grep -q "^Comment\[$language\]=" "$entry" && grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "no $language in the entry or the description"
+done
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for art in "$(dirname "$0")"/../../resources/icon/hicolor/*x*/lumidex.png; do
   size=$(basename "$(dirname "$art")")
