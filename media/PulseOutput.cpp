@@ -1,6 +1,10 @@
 #include "PulseOutput.h"
 
+#include "silentNotice.h"
+
 #include <QtEndian>
+#include <cerrno>
+#include <cstring>
 
 #include <pulse/rtclock.h>
 #include <pulse/timeval.h>
@@ -85,8 +89,11 @@ void PulseOutput::connect()
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, kAppId);
     context = pa_context_new_with_proplist(loop, kAppName, properties);
     pa_proplist_free(properties);
-    if (!context)
+    // Fails only when memory runs short: silent, and tried again later.
+    if (!context) {
+        ReportSilence(std::strerror(ENOMEM));
         return;
+    }
     pa_context_set_state_callback(
         context, [](pa_context *, void *self) { static_cast<PulseOutput *>(self)->contextChanged(); }, this);
     // Never starts a server of its own: without one the game is silent.

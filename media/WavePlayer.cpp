@@ -1,14 +1,66 @@
 #include "WavePlayer.h"
 
 #include "PulseOutput.h"
+#include "silentNotice.h"
 
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 #include <pthread.h>
 #include <pulse/mainloop.h>
+#include <sys/resource.h>
+#include <system_error>
 
-WavePlayer::WavePlayer() : loop(pa_mainloop_new()), worker(&WavePlayer::run, this) {}
+namespace {
+
+// The connection to the sound server takes up to six file descriptors, and
+// is made before the window shows; the window needs a few more after it to
+// be drawn at all (a process out of descriptors shows it black), and the
+// help its file. Sound gets only what is left beyond this many.
+constexpr rlim_t kWindowsShare = 16;
+
+bool DescriptorsToSpare()
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return true; // no limit to go by
+    DIR *open = opendir("/proc/self/fd");
+    if (!open)
+        return errno != EMFILE; // without /proc, the loop's own failure tells
+    rlim_t count = 0;
+    while (const dirent *entry = readdir(open))
+        count += entry->d_name[0] != '.';
+    closedir(open);
+    return count + kWindowsShare <= limit.rlim_cur;
+}
+
+} // namespace
+
+WavePlayer::WavePlayer()
+{
+    // The player fails only when the system is short of file descriptors,
+    // memory or threads: the game goes on without sound rather than end.
+    if (!DescriptorsToSpare()) {
+        ReportSilence(std::strerror(EMFILE));
+        return;
+    }
+    loop = pa_mainloop_new();
+    if (!loop) {
+        ReportSilence(std::strerror(errno));
+        return;
+    }
+    try {
+        worker = std::thread(&WavePlayer::run, this);
+    } catch (const std::system_error &error) {
+        pa_mainloop_free(std::exchange(loop, nullptr));
+        ReportSilence(error.code().message());
+    }
+}
 
 WavePlayer::~WavePlayer()
 {
+    if (!loop)
+        return;
     {
         std::lock_guard lock(mailboxLock);
         quitting = true;
@@ -20,6 +72,8 @@ WavePlayer::~WavePlayer()
 
 void WavePlayer::play(const WaveSound &sound)
 {
+    if (!loop)
+        return;
     std::optional<PlayRequest> replaced;
     {
         std::lock_guard lock(mailboxLock);

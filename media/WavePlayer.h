@@ -20,6 +20,9 @@ struct PlayRequest {
 // request never waits for the server, whether it is busy, hung or missing.
 // A request that comes while an older one still waits in the mailbox takes
 // its place: the newest sound wins and nothing queues up.
+// A system too short of file descriptors, memory or threads to give the
+// player its main loop and thread leaves it silent, said once on stderr;
+// requests are then dropped.
 class WavePlayer {
 public:
     // Starts the player's thread, which connects to the sound server at once.
@@ -37,7 +40,7 @@ public:
 private:
     void run();
 
-    pa_mainloop *loop;
+    pa_mainloop *loop = nullptr; // none when silent
     std::mutex mailboxLock;
     std::optional<PlayRequest> mailbox;
     bool quitting = false;

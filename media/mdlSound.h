@@ -15,7 +15,8 @@ void LoadWaves();
 
 // Starts the slot's sound in the background and returns at once. The newest
 // request cuts off the sound before it; an empty slot only stops it. Without a
-// sound device nothing sounds and nothing is reported.
+// sound device nothing sounds and nothing is reported; on a system too short
+// of resources to play, nothing sounds and stderr says so once.
 void PlayWave(Sound slot);
 
 // The slot's bytes: the complete WAVE image, or nothing before LoadWaves.

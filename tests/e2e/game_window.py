@@ -73,9 +73,10 @@ class BoardView:
 
 
 class GameWindow:
-    def __init__(self, executable, artifacts, said=subprocess.PIPE):
+    # wrapper: a command that sets the game's conditions and runs it in its place (prlimit, env).
+    def __init__(self, executable, artifacts, said=subprocess.PIPE, wrapper=()):
         self.artifacts, self.started = artifacts, time.monotonic()
-        self.process = subprocess.Popen([executable], stdout=subprocess.DEVNULL, stderr=said)
+        self.process = subprocess.Popen([*wrapper, executable], stdout=subprocess.DEVNULL, stderr=said)
         while time.monotonic() < self.started + PATIENCE and self.process.poll() is None:
             for self.id in run('xdotool', 'search', '--onlyvisible', '--pid', str(self.process.pid), check=False).split():
                 if self.geometry()[2:] == WINDOW_SIZE:
