@@ -3,17 +3,22 @@
 #include <QApplication>
 #include <QScreen>
 #include <cmath>
+#include <cstdlib>
 
+#include "Layout.h"
 #include "frmGame.h"
 #include "frmIcon.h"
 #include "mdlFontSize.h"
 #include "mdlRegion.h"
+#include "mdlScale.h"
 #include "mdlSound.h"
 
 namespace mdlMain {
 
 int Main()
 {
+    if (!mdlScale::CanShow(Layout::kFace))
+        return EXIT_FAILURE;
     if (!mdlFontSize::IsSmallFonts()) {
         frmIcon notice;
         notice.exec();

@@ -3,7 +3,8 @@ class frmGame;
 
 namespace mdlMain {
 
-// The program's start-up: the display-font check, then the game window.
+// The program's start-up: the screen's scale and the display-font checks,
+// then the game window.
 // Returns the program's exit status.
 int Main();
 

@@ -4,6 +4,8 @@
 # 2, but the session name a desktop restores the game with is taken; with no
 # arguments the game ends at once with a message and status 1, no crash, no
 # hang, and on a Wayland session it asks for X11 (XWayland) and nothing else.
+# On Qt's offscreen screen, a scale the window can't be shown at ends the game
+# at once, status 1, with one line that names the setting.
 # The version is the build's, and the package's changelog and the
 # software-centre description's latest release say the same.
 #   command_line_test.sh BUILD_DIR SOURCE_DIR VERSION
@@ -17,6 +19,10 @@ nodisplay() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$@" timeout 
 args=(--version) && out=$(nodisplay) && [ "$out" = "lumidex $version" ] || fail "--version printed: $out"
 args=(-session restored --version) && out=$(nodisplay) && [ "$out" = "lumidex $version" ] || fail "a restored session's name is refused: $out"
 args=(--help) && out=$(nodisplay) && grep -q '^Usage: lumidex ' <<<"$out" && grep -q -- --version <<<"$out" || fail "--help printed: $out"
+for setting in QT_SCALE_FACTOR={0,nan,-1,1e9,0.5} QT_FONT_DPI=1000000; do
+  out=$(env QT_QPA_PLATFORM=offscreen "$setting" timeout 5 "$game" 2>&1)
+  [ $? -eq 1 ] && [ "$(grep -c '^lumidex: ' <<<"$out")" = 1 ] && grep -q "($setting)" <<<"$out" || fail "$setting: $out"
+done
 for bad in --bogus stray; do
   args=("$bad") && out=$(nodisplay 2>&1 >/dev/null)
   [ $? -eq 2 ] && grep -q "^lumidex: .*'${bad#--}'" <<<"$out" && sed -n 2p <<<"$out" | grep -q '^Usage: lumidex ' || fail "$bad: $out"

@@ -4,10 +4,12 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "Layout.h"
 #include "WindowRig.h"
 #include "frmIcon.h"
 #include "mdlFontSize.h"
 #include "mdlMain.h"
+#include "mdlScale.h"
 #include "mdlSound.h"
 
 namespace {
@@ -65,6 +67,16 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(finished.count(), 1);
         QApplication::setPalette(QPalette());
+    }
+
+    // The usual scales show the window, at 3 partly off a small screen as it
+    // always has; nonsense, unreadably small and far too large ones don't.
+    void onlyScalesTheWindowCanBeShownAtPass()
+    {
+        for (const double scale : {1.0, 1.25, 1.5, 2.0, 3.0})
+            QVERIFY2(mdlScale::Problem(scale, Layout::kFace, QSize(640, 600) / scale).isEmpty(), qPrintable(QString::number(scale)));
+        for (const auto &[scale, screen] : {std::pair(qQNaN(), QSize(1280, 1024)), {qInf(), {1280, 1024}}, {4.0, {160, 120}}})
+            QVERIFY2(!mdlScale::Problem(scale, Layout::kFace, screen).isEmpty(), qPrintable(QString::number(scale)));
     }
 
     // The first game is dealt while the window is hidden and before any
