@@ -2,7 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "Language.h"
@@ -13,6 +15,17 @@ namespace {
 struct CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
+
+// The status of a --help or --version: what they print is all they do, so
+// output that could not be written (a full disk, a closed pipe) is a failure.
+int Printed()
+{
+    if (std::fflush(stdout) == 0)
+        return 0;
+    const char *why = std::strerror(errno);
+    std::fprintf(stderr, "lumidex: %s\n", qPrintable(CommandLine::tr("cannot write the output: %1").arg(why)));
+    return 1;
+}
 
 } // namespace
 
@@ -54,11 +67,11 @@ std::optional<int> ReadCommandLine(int &argc, char **argv)
     }
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        return Printed();
     }
     if (parser.isSet(version)) {
         std::printf("lumidex %s\n", LUMIDEX_VERSION);
-        return 0;
+        return Printed();
     }
     return std::nullopt;
 }

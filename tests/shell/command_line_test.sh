@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The game with no display to open. --help and --version print and succeed; an
+# The game with no display to open. --help and --version print and succeed, or
+# fail with a message when their output can't be written; an
 # unknown option or an argument gets a one-line message, the usage and status
 # 2, but the session name a desktop restores the game with is taken; with no
 # arguments the game ends at once with a message and status 1, no crash, no
@@ -19,6 +20,10 @@ nodisplay() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$@" timeout 
 args=(--version) && out=$(nodisplay) && [ "$out" = "lumidex $version" ] || fail "--version printed: $out"
 args=(-session restored --version) && out=$(nodisplay) && [ "$out" = "lumidex $version" ] || fail "a restored session's name is refused: $out"
 args=(--help) && out=$(nodisplay) && grep -q '^Usage: lumidex ' <<<"$out" && grep -q -- --version <<<"$out" || fail "--help printed: $out"
+for option in --help --version; do
+  args=("$option") && out=$(nodisplay 2>&1 >/dev/full)
+  [ $? -eq 1 ] && grep -q '^lumidex: .*: No space left on device$' <<<"$out" || fail "$option to a full disk: $out"
+done
 for setting in QT_SCALE_FACTOR={0,nan,-1,1e9,0.5} QT_FONT_DPI=1000000; do
   out=$(env QT_QPA_PLATFORM=offscreen "$setting" timeout 5 "$game" 2>&1)
   [ $? -eq 1 ] && [ "$(grep -c '^lumidex: ' <<<"$out")" = 1 ] && grep -q "($setting)" <<<"$out" || fail "$setting: $out"
