@@ -19,6 +19,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>die Ausgabe lässt sich nicht schreiben: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -338,6 +342,36 @@ https://lumidex.example.org
     <message>
         <source>too many mistakes. try again.</source>
         <translation>Zu viele Fehler. Versuch es noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>Scale</name>
+    <message>
+        <source>the desktop&apos;s setting</source>
+        <translation>die Einstellung des Desktops</translation>
+    </message>
+    <message>
+        <source>a scale must be a number above 0</source>
+        <translation>eine Skalierung muss eine Zahl über 0 sein</translation>
+    </message>
+    <message>
+        <source>its text would be too small to read (the smallest scale is %1)</source>
+        <translation>sein Text wäre zu klein zum Lesen (die kleinste Skalierung ist %1)</translation>
+    </message>
+    <message>
+        <source>it would be more than twice the size of the screen</source>
+        <translation>es wäre mehr als doppelt so groß wie der Bildschirm</translation>
+    </message>
+    <message>
+        <source>the window cannot be shown at a scale of %1 (%2): %3.</source>
+        <translation>das Fenster lässt sich nicht mit der Skalierung %1 zeigen (%2): %3.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>playing without sound: %1</source>
+        <translation>Spiel ohne Ton: %1</translation>
     </message>
 </context>
 <context>

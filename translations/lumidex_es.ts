@@ -19,6 +19,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>no se puede escribir la salida: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -338,6 +342,36 @@ https://lumidex.example.org
     <message>
         <source>too many mistakes. try again.</source>
         <translation>Demasiados errores. Inténtalo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>Scale</name>
+    <message>
+        <source>the desktop&apos;s setting</source>
+        <translation>el ajuste del escritorio</translation>
+    </message>
+    <message>
+        <source>a scale must be a number above 0</source>
+        <translation>una escala debe ser un número mayor que 0</translation>
+    </message>
+    <message>
+        <source>its text would be too small to read (the smallest scale is %1)</source>
+        <translation>su texto sería demasiado pequeño para leerlo (la escala más pequeña es %1)</translation>
+    </message>
+    <message>
+        <source>it would be more than twice the size of the screen</source>
+        <translation>sería más del doble del tamaño de la pantalla</translation>
+    </message>
+    <message>
+        <source>the window cannot be shown at a scale of %1 (%2): %3.</source>
+        <translation>la ventana no se puede mostrar a una escala de %1 (%2): %3.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>playing without sound: %1</source>
+        <translation>se juega sin sonido: %1</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>impossible d’écrire la sortie&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -339,6 +343,36 @@ https://lumidex.example.org
     <message>
         <source>too many mistakes. try again.</source>
         <translation>Trop d&apos;erreurs. Réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>Scale</name>
+    <message>
+        <source>the desktop&apos;s setting</source>
+        <translation>le réglage du bureau</translation>
+    </message>
+    <message>
+        <source>a scale must be a number above 0</source>
+        <translation>une échelle doit être un nombre supérieur à 0</translation>
+    </message>
+    <message>
+        <source>its text would be too small to read (the smallest scale is %1)</source>
+        <translation>son texte serait trop petit pour être lu (la plus petite échelle est %1)</translation>
+    </message>
+    <message>
+        <source>it would be more than twice the size of the screen</source>
+        <translation>elle serait plus de deux fois plus grande que l’écran</translation>
+    </message>
+    <message>
+        <source>the window cannot be shown at a scale of %1 (%2): %3.</source>
+        <translation>la fenêtre ne peut pas être affichée à l’échelle %1 (%2)&#xa0;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>playing without sound: %1</source>
+        <translation>jeu sans son&#xa0;: %1</translation>
     </message>
 </context>
 <context>

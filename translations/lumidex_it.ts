@@ -19,6 +19,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento non previsto «%1».</translation>
     </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>impossibile scrivere l’output: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -338,6 +342,36 @@ https://lumidex.example.org
     <message>
         <source>too many mistakes. try again.</source>
         <translation>Troppi errori. Riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>Scale</name>
+    <message>
+        <source>the desktop&apos;s setting</source>
+        <translation>l’impostazione del desktop</translation>
+    </message>
+    <message>
+        <source>a scale must be a number above 0</source>
+        <translation>una scala deve essere un numero maggiore di 0</translation>
+    </message>
+    <message>
+        <source>its text would be too small to read (the smallest scale is %1)</source>
+        <translation>il suo testo sarebbe troppo piccolo per leggerlo (la scala più piccola è %1)</translation>
+    </message>
+    <message>
+        <source>it would be more than twice the size of the screen</source>
+        <translation>sarebbe più del doppio dello schermo</translation>
+    </message>
+    <message>
+        <source>the window cannot be shown at a scale of %1 (%2): %3.</source>
+        <translation>la finestra non può essere mostrata alla scala %1 (%2): %3.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>playing without sound: %1</source>
+        <translation>si gioca senza suono: %1</translation>
     </message>
 </context>
 <context>

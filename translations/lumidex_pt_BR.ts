@@ -19,6 +19,10 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>não é possível escrever a saída: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpText</name>
@@ -338,6 +342,36 @@ https://lumidex.example.org
     <message>
         <source>too many mistakes. try again.</source>
         <translation>Erros demais. Tente&#xa0;de&#xa0;novo.</translation>
+    </message>
+</context>
+<context>
+    <name>Scale</name>
+    <message>
+        <source>the desktop&apos;s setting</source>
+        <translation>a configuração da área de trabalho</translation>
+    </message>
+    <message>
+        <source>a scale must be a number above 0</source>
+        <translation>uma escala deve ser um número maior que 0</translation>
+    </message>
+    <message>
+        <source>its text would be too small to read (the smallest scale is %1)</source>
+        <translation>o texto dela ficaria pequeno demais para ler (a menor escala é %1)</translation>
+    </message>
+    <message>
+        <source>it would be more than twice the size of the screen</source>
+        <translation>ela ficaria com mais que o dobro do tamanho da tela</translation>
+    </message>
+    <message>
+        <source>the window cannot be shown at a scale of %1 (%2): %3.</source>
+        <translation>a janela não pode ser mostrada na escala %1 (%2): %3.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundPlayer</name>
+    <message>
+        <source>playing without sound: %1</source>
+        <translation>jogando sem som: %1</translation>
     </message>
 </context>
 <context>
