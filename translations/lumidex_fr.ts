@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>cannot write the output: %1</source>
-        <translation>impossible d’écrire la sortie&#xa0;: %1</translation>
+        <translation>impossible d&apos;écrire la sortie&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -361,11 +361,11 @@ https://lumidex.example.org
     </message>
     <message>
         <source>it would be more than twice the size of the screen</source>
-        <translation>elle serait plus de deux fois plus grande que l’écran</translation>
+        <translation>elle serait plus de deux fois plus grande que l&apos;écran</translation>
     </message>
     <message>
         <source>the window cannot be shown at a scale of %1 (%2): %3.</source>
-        <translation>la fenêtre ne peut pas être affichée à l’échelle %1 (%2)&#xa0;: %3.</translation>
+        <translation>la fenêtre ne peut pas être affichée à l&apos;échelle %1 (%2)&#xa0;: %3.</translation>
     </message>
 </context>
 <context>

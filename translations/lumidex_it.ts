@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>cannot write the output: %1</source>
-        <translation>impossibile scrivere l’output: %1</translation>
+        <translation>impossibile scrivere l&apos;output: %1</translation>
     </message>
 </context>
 <context>
@@ -348,7 +348,7 @@ https://lumidex.example.org
     <name>Scale</name>
     <message>
         <source>the desktop&apos;s setting</source>
-        <translation>l’impostazione del desktop</translation>
+        <translation>l&apos;impostazione del desktop</translation>
     </message>
     <message>
         <source>a scale must be a number above 0</source>
@@ -356,7 +356,7 @@ https://lumidex.example.org
     </message>
     <message>
         <source>its text would be too small to read (the smallest scale is %1)</source>
-        <translation>il suo testo sarebbe troppo piccolo per leggerlo (la scala più piccola è %1)</translation>
+        <translation>il suo testo sarebbe troppo piccolo per essere letto (la scala più piccola è %1)</translation>
     </message>
     <message>
         <source>it would be more than twice the size of the screen</source>
