@@ -1,6 +1,7 @@
 #include "GameAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QSet>
 #include <QStringList>
 
 #include "Announcer.h"
@@ -10,6 +11,15 @@
 using namespace mdlPicfunc;
 
 namespace {
+
+// The unseen notice that speaks each announcement: no pane offers it, so
+// that flat review never reads an old one, and a pane's children learned
+// again never announce it twice.
+bool isNotice(const QWidget *w)
+{
+    const auto *box = qobject_cast<const PictureBox *>(w);
+    return box && box->accessibleRole() == QAccessible::Notification;
+}
 
 // A picture box as a screen reader sees it. Only a pane offers what lies in
 // it, and only what is shown inside the window: the play button that nobody
@@ -55,7 +65,7 @@ private:
         const QRegion outline = top->mask().isEmpty() ? QRegion(top->rect()) : top->mask();
         for (QObject *o : widget()->children()) {
             auto *w = qobject_cast<QWidget *>(o);
-            if (w && w->isVisible() && outline.intersects(QRect(w->mapTo(top, QPoint()), w->size())))
+            if (w && w->isVisible() && outline.intersects(QRect(w->mapTo(top, QPoint()), w->size())) && !isNotice(w))
                 shown.append(w);
         }
         std::stable_sort(shown.begin(), shown.end(), [](QObject *a, QObject *b) {
@@ -126,6 +136,8 @@ void GameAccessible::update()
     setName(form.picMsg, now.picMsg.visible ? Announcer::Result(now) : QString());
 
     QStringList told;
+    if (form.isVisible())
+        renewShown();
     // The first deal, made before the window shows, is nobody's news.
     if (form.isVisible()) {
         // Read as one text: its lines break where the panel's width needs.
@@ -146,6 +158,31 @@ void GameAccessible::update()
     // down: it goes with the next change.
     if (!told.isEmpty() || changed)
         say(told.join(u' '));
+}
+
+void GameAccessible::renewShown()
+{
+    // A screen reader keeps what it first learned of a control: one learned
+    // while hidden stays "not visible" to it after it shows, as Qt tells it
+    // only that it is showing, and flat review passes it over. A control that
+    // comes to show gets a new identity, which the reader learns afresh.
+    QList<PictureBox *> now;
+    for (PictureBox *control : form.Picture1->findChildren<PictureBox *>())
+        if (control->isVisible() && !isNotice(control))
+            now << control;
+    // Their panes tell readers to learn their children again.
+    QSet<QWidget *> panes;
+    for (PictureBox *control : now) {
+        if (!shown.contains(control)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
+            panes << control->parentWidget();
+        }
+    }
+    shown = now;
+    for (QWidget *pane : panes) {
+        QAccessibleEvent reorder(pane, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+    }
 }
 
 void GameAccessible::say(const QString &words)

@@ -3,6 +3,7 @@
 // control the player uses with a role and a name, named from what the control
 // shows, so that a face-down card never gives its picture away; and each
 // change a player sees, told in a sentence as it shows.
+#include <QList>
 #include <QString>
 
 #include "mdlPicfunc.h"
@@ -31,7 +32,10 @@ public:
     void sayAgain() { say(lastTold); }
 
 private:
+    void renewShown();
+
     frmGame &form;
+    QList<PictureBox *> shown; // the controls showing at the last update
     PictureBox *notice; // unseen; shown again with each announcement, which a screen reader speaks
     mdlPicfunc::GameState before; // the game as last told
     bool helpDue = false;

@@ -13,7 +13,7 @@ import time
 from bot_e2e import MISSES_TO_LOSE, Memory, forgetful, perfect
 from game_window import PATIENCE, Failure, GameWindow, run
 
-SPOKEN = re.compile(rb"SPEECH OUTPUT: '(.*?)'(\{[^}]*\})?\r?$")
+SPOKEN = re.compile(rb"SPEECH OUTPUT: '(.*?)'\[?(\{[^}]*\})?\]?\r?$")  # flat review's lines come in a list
 
 
 class Listener(Memory):
@@ -22,12 +22,12 @@ class Listener(Memory):
         self.log, self.rest, self.heard, self.at = open(log, 'rb'), b'', [], (0, 4)  # the ring; row 4: the Master Card
         self.keys = 0
 
-    def hear(self, pattern, what, *keys):
-        # Presses keys, then waits for the next utterance that matches,
-        # passing over the others but announcements.
-        keys and run('xdotool', 'key', *keys)
+    def hear(self, pattern, what, *keys, since=None):
+        # Presses keys, then waits for the next utterance that matches (from
+        # the one numbered since, if given), passing over the others but announcements.
+        keys and run('xdotool', 'key', '--delay', '200', *keys)
         self.keys += len(keys)
-        deadline, checked = time.monotonic() + PATIENCE, len(self.heard)
+        deadline, checked = time.monotonic() + PATIENCE, len(self.heard) if since is None else since
         while True:
             for checked, said in enumerate(self.heard[checked:], checked + 1):
                 if found := re.fullmatch(pattern, said):
@@ -75,12 +75,28 @@ class Listener(Memory):
             return 'win'
         return 'lose' if self.misses == MISSES_TO_LOSE else None
 
+    def review(self):
+        # Orca's flat review, line by line from the top, reads every card as
+        # the bot knows it, the Master Card and the miss markers shown.
+        keys, start = self.keys, len(self.heard)
+        self.hear('Entering flat review.', 'flat review', 'KP_Subtract')
+        self.hear('Web page', 'the last line', 'Insert+KP_Home', *['KP_Prior'] * 7, since=start)
+        self.hear('Leaving flat review.', 'the end of flat review', 'KP_Subtract')
+        lines, self.keys = self.heard[start:], keys
+        text = ' '.join(lines)
+        cards = dict(re.findall(r'Card (\d+), row \d, column \d, (.+?)(?= Card \d| Master Card|$)', text))
+        want = {str(k): self.face_up.get(k, 'face down') for k in range(1, 17)}
+        if cards != want or 'Master Card, face down' not in text or \
+                self.misses and f'{self.misses} of {MISSES_TO_LOSE} memory misses' not in text:
+            raise Failure(f'flat review read {lines}')
+
     def play(self, choose):
         self.hear(r'notification New game\. (Master Card|Card \d+, row \d, column \d), face down\.', 'the deal', 'ctrl+n')
         Memory.__init__(self)
-        self.keys, first = 1, True
-        while not (result := self.turn(choose, first)):
-            first = False
+        self.keys, turns = 1, 0
+        while not (result := self.turn(choose, turns == 0)):
+            turns += 1
+            turns == 4 and self.review()
         print(f'listen_e2e: {self.keys} keys to {result}')
         # The ended game's cards can't be clicked; a matched one is named by its picture.
         self.focus(0, ' grayed')
