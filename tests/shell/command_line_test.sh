@@ -24,7 +24,7 @@ for option in --help --version; do
   args=("$option") && out=$(nodisplay 2>&1 >/dev/full)
   [ $? -eq 1 ] && grep -q '^lumidex: .*: No space left on device$' <<<"$out" || fail "$option to a full disk: $out"
 done
-for setting in QT_SCALE_FACTOR={0,nan,-1,1e9,0.5} QT_FONT_DPI=1000000; do
+for setting in QT_SCALE_FACTOR={0,nan,-1,1e9,0.5} QT_SCREEN_SCALE_FACTORS=inf QT_FONT_DPI=1000000; do
   out=$(env QT_QPA_PLATFORM=offscreen "$setting" timeout 5 "$game" 2>&1)
   [ $? -eq 1 ] && [ "$(grep -c '^lumidex: ' <<<"$out")" = 1 ] && grep -q "($setting)" <<<"$out" || fail "$setting: $out"
 done
