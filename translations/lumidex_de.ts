@@ -389,10 +389,6 @@ https://lumidex.example.org
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Card %1</source>
-        <translation>Karte %1</translation>
-    </message>
-    <message>
         <source>Master Card</source>
         <translation>Hauptkarte</translation>
     </message>
@@ -427,10 +423,6 @@ https://lumidex.example.org
         <translation>%1: kein Treffer, wieder umgedreht.</translation>
     </message>
     <message>
-        <source>A row of four!</source>
-        <translation>Vier in einer Reihe!</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Spielfeld</translation>
     </message>
@@ -457,6 +449,69 @@ https://lumidex.example.org
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Card %1, row %2, column %3</source>
+        <translation>Karte %1, Reihe %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>A row of four: row %1!</source>
+        <translation>Vier auf einer Linie: Reihe %1!</translation>
+    </message>
+    <message>
+        <source>A row of four: column %1!</source>
+        <translation>Vier auf einer Linie: Spalte %1!</translation>
+    </message>
+    <message>
+        <source>Find the %1.</source>
+        <translation>Finde: %1.</translation>
+    </message>
+    <message>
+        <source>No card matched yet.</source>
+        <translation>Noch kein Paar gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matched: %1.</source>
+        <translation>
+            <numerusform>%n Paar gefunden: %1.</numerusform>
+            <numerusform>%n Paare gefunden: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Draw the Master Card.</source>
+        <translation>Zieh die Hauptkarte.</translation>
+    </message>
+    <message>
+        <source>Game over: %1.</source>
+        <translation>Spiel vorbei: %1.</translation>
+    </message>
+    <message>
+        <source>The help covers the board; Ctrl+N deals a new game.</source>
+        <translation>Die Hilfe verdeckt das Spielfeld; Strg+N gibt ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>row %1 column %2</source>
+        <translation>Reihe %1 Spalte %2</translation>
+    </message>
+    <message>
+        <source>Edge.</source>
+        <translation>Rand.</translation>
+    </message>
+    <message>
+        <source>Covered by the help.</source>
+        <translation>Von der Hilfe verdeckt.</translation>
+    </message>
+    <message>
+        <source>Not available now.</source>
+        <translation>Gerade nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Keys: arrows move, Space or Enter picks, S tells the game, R repeats, F1 help, Ctrl+N new game, Ctrl+Q quits.</source>
+        <translation>Tasten: Pfeile bewegen, Leertaste oder Eingabe wählt, S sagt den Spielstand, R wiederholt, F1 Hilfe, Strg+N neues Spiel, Strg+Q beendet.</translation>
     </message>
 </context>
 <context>

@@ -27,5 +27,12 @@
             <numerusform>You won with %n memory misses</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n matched: %1.</source>
+        <translation>
+            <numerusform>%n matched: %1.</numerusform>
+            <numerusform>%n matched: %1.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
