@@ -1,11 +1,13 @@
 #include "ResultPanel.h"
 
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QPainter>
 #include <algorithm>
 
 #include "GameFont.h"
 #include "Layout.h"
+#include "PictureBox.h"
 #include "ResourceIds.h"
 #include "catalogue.h"
 
@@ -13,7 +15,7 @@ namespace {
 // Where the stored pictures have their words (resources/tools/make_ui.py),
 // in the panel's units.
 constexpr int kWidth = Layout::kStoredPanel.width() - 2; // inside the border
-constexpr int kMargin = 8;
+constexpr int kInside = kWidth - 2 * 8; // the longest line, a margin each side
 constexpr int kHeadlineBaseline = 69;
 constexpr int kFirstBaseline = 121;
 constexpr int kLineStep = 27;
@@ -27,7 +29,7 @@ QStringList brokenLines(const QString &text, const QFont &font)
     const QFontMetricsF metrics(font);
     QStringList lines;
     for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
-        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= kWidth - 2 * kMargin)
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= kInside)
             lines.last() += u' ' + word;
         else
             lines.append(word);
@@ -35,9 +37,11 @@ QStringList brokenLines(const QString &text, const QFont &font)
     return lines;
 }
 
-bool fitsWidth(const QString &line, const QFont &font)
+bool fitWidth(const QStringList &lines, const QFont &font)
 {
-    return QFontMetricsF(font).horizontalAdvance(line) <= kWidth - 2 * kMargin;
+    const QFontMetricsF metrics(font);
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [&](const QString &line) { return metrics.horizontalAdvance(line) <= kInside; });
 }
 } // namespace
 
@@ -61,13 +65,12 @@ ResultPanel::Words ResultPanel::words(int panel, int misses)
         while (tooLong() && font.pixelSize() > smallest)
             font.setPixelSize(font.pixelSize() - 1);
     };
-    shrink(w.headlineFont, [&] { return !fitsWidth(w.headline, w.headlineFont); });
+    shrink(w.headlineFont, [&] { return !fitWidth({w.headline}, w.headlineFont); });
     shrink(w.bodyFont, [&] {
         w.lines = brokenLines(body, w.bodyFont);
-        return w.lines.size() > kBodyLines;
+        return w.lines.size() > kBodyLines || !fitWidth(w.lines, w.bodyFont);
     });
-    w.fits = w.lines.size() <= kBodyLines && fitsWidth(w.headline, w.headlineFont) &&
-             std::all_of(w.lines.cbegin(), w.lines.cend(), [&](const QString &l) { return fitsWidth(l, w.bodyFont); });
+    w.fits = w.lines.size() <= kBodyLines && fitWidth({w.headline}, w.headlineFont) && fitWidth(w.lines, w.bodyFont);
     return w;
 }
 
@@ -97,4 +100,14 @@ QImage ResultPanel::picture(int panel, int misses, qreal ratio)
     for (int i = 0; i < w.lines.size(); ++i)
         p.drawText(centred(w.lines[i], w.bodyFont, kFirstBaseline + i * kLineStep), w.lines[i]);
     return image;
+}
+
+void ResultPanel::show(PictureBox &box, QLabel &count)
+{
+    if (!wordsDrawn())
+        return;
+    count.hide(); // the count is among the drawn words
+    const int panel = box.pictureId(), misses = count.text().toInt();
+    box.setDrawnPicture(panel, QStringLiteral("words ") + count.text(),
+                        [panel, misses](qreal ratio) { return picture(panel, misses, ratio); });
 }

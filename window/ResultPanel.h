@@ -9,6 +9,9 @@
 #include <QImage>
 #include <QStringList>
 
+class PictureBox;
+class QLabel;
+
 class ResultPanel {
     Q_DECLARE_TR_FUNCTIONS(ResultPanel)
 public:
@@ -28,4 +31,8 @@ public:
 
     // The panel with its words, at a screen's device pixel ratio.
     static QImage picture(int panel, int misses, qreal ratio);
+
+    // Has box, showing a panel, show it with its words drawn when they are,
+    // count (the win panel's count of misses, written in its gap) then hidden.
+    static void show(PictureBox &box, QLabel &count);
 };

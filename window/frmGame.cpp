@@ -197,10 +197,6 @@ void frmGame::showResultWords()
 {
     lblMsg->setText(QString::fromStdString(state.lblMsg));
     lblMsg->adjustSize();
-    if (!ResultPanel::wordsDrawn() || !state.picMsg.visible)
-        return;
-    lblMsg->hide(); // the count is among the drawn words
-    const int panel = state.picMsg.picture, misses = lblMsg->text().toInt();
-    picMsg->setDrawnPicture(panel, QStringLiteral("words ") + lblMsg->text(),
-                            [panel, misses](qreal ratio) { return ResultPanel::picture(panel, misses, ratio); });
+    if (state.picMsg.visible)
+        ResultPanel::show(*picMsg, *lblMsg);
 }
