@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The game with no display to open. --help and --version print and succeed, or
-# fail with a message when their output can't be written; an
+# The game with no display to open. --help and --version print and succeed, the
+# help in the desktop's language, or fail with a message when their output
+# can't be written; an
 # unknown option or an argument gets a one-line message, the usage and status
 # 2, but the session name a desktop restores the game with is taken; with no
 # arguments the game ends at once with a message and status 1, no crash, no
@@ -27,6 +28,15 @@ done
 for setting in QT_SCALE_FACTOR={0,nan,-1,1e9,0.5} QT_SCREEN_SCALE_FACTORS=inf QT_FONT_DPI=1000000; do
   out=$(env QT_QPA_PLATFORM=offscreen "$setting" timeout 5 "$game" 2>&1)
   [ $? -eq 1 ] && [ "$(grep -c '^lumidex: ' <<<"$out")" = 1 ] && grep -q "($setting)" <<<"$out" || fail "$setting: $out"
+done
+# In each of the game's languages the usage is that language's: none of its
+# lines English; and its catalogue has every text translated.
+args=(--help) && english=$(nodisplay)
+for language in de fr es it pt_BR; do
+  same=$(nodisplay LANGUAGE= LC_ALL= LANG="$language.UTF-8" | grep -xF -f <(grep . <<<"$english"))
+  [ -z "$same" ] || fail "--help in $language keeps English lines: $same"
+  /usr/lib/qt6/bin/lrelease "$top/translations/lumidex_$language.ts" -qm /dev/null | grep -q ' 0 unfinished' ||
+    fail "texts left untranslated in $language"
 done
 for bad in --bogus stray; do
   args=("$bad") && out=$(nodisplay 2>&1 >/dev/null)
