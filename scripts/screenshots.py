@@ -1,8 +1,9 @@
 """Plays one game through the real window with the end-to-end tests' player
 bot and keeps three screenshots of it in OUTDIR: board (a dealt board), play
 (cards face up and a picture drawn), win (the win panel). Under a scale
-factor of 2 (QT_SCALE_FACTOR) the names end in @2x.
-Usage: screenshots.py GAME ARTIFACTS OUTDIR"""
+factor of 2 (QT_SCALE_FACTOR) the names end in @2x; given the language the
+game shows (as LANGUAGE chooses it), they end in -LANGUAGE.
+Usage: screenshots.py GAME ARTIFACTS OUTDIR [LANGUAGE]"""
 import os
 import sys
 
@@ -16,7 +17,7 @@ MISSES = 2            # memory misses on purpose, so that sad faces show
 
 def main():
     game, artifacts, out = sys.argv[1:4]
-    suffix = '' if SCALE == 1 else f'@{SCALE}x'
+    suffix = ''.join(f'-{language}' for language in sys.argv[4:]) + ('' if SCALE == 1 else f'@{SCALE}x')
     window = GameWindow(game, artifacts)
     bot = PlayerBot(window)
 

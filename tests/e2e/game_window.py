@@ -19,7 +19,11 @@ RESOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..',
 PATIENCE = 20.0   # how long anything may take to show on a loaded machine
 WINDOW_SIZE = tuple(v * SCALE for v in layout.kFace)
 MASTER_BOX, PLAY, HELP, EXIT = layout.kMasterCard, layout.kPlayButton, layout.kHelpButton, layout.kExit
-PANEL_TOP = (*(v + 1 for v in layout.kShownPanel), layout.kStoredPanel[2] - 2, layout.kMissCount[1])  # inside the border, above the count
+# The result panel's foot, inside its border below its words in any language:
+# stars on the win panel, a sad face on the lose panel.
+PANEL_FOOT_TOP = 158
+PANEL_FOOT = (layout.kShownPanel[0] + 1, layout.kShownPanel[1] + 1 + PANEL_FOOT_TOP,
+              layout.kStoredPanel[2] - 2, layout.kStoredPanel[3] - 2 - PANEL_FOOT_TOP)
 FIXED_BACK, MASTER_BACK, FACES, BLANK = 255, 350, range(501, 555), 0  # BLANK: a card not laid yet
 CARDS = range(1, 17)
 
@@ -64,12 +68,12 @@ class BoardView:
     def __init__(self):
         self.known = {picture(i).tobytes(): i for i in [FIXED_BACK, MASTER_BACK, *FACES]}
         self.known[Image.new('RGB', (51 * SCALE, 51 * SCALE), 'white').tobytes()] = BLANK
-        self.panels = {region(picture(p), (0, 0, *PANEL_TOP[2:])).tobytes(): name for p, name in ((401, 'win'), (400, 'lose'))}
+        self.panels = {region(picture(p), (0, PANEL_FOOT_TOP, *PANEL_FOOT[2:])).tobytes(): name for p, name in ((401, 'win'), (400, 'lose'))}
 
     def read(self, shot):
         return View(self.known.get(region(shot, MASTER_BOX, 2).tobytes()),
                     {k: self.known.get(region(shot, card_box(k), 2).tobytes()) for k in CARDS},
-                    self.panels.get(region(shot, PANEL_TOP).tobytes()))
+                    self.panels.get(region(shot, PANEL_FOOT).tobytes()))
 
 
 class GameWindow:
