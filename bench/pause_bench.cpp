@@ -98,19 +98,19 @@ int main(int argc, char **argv)
     for (int round = 0; round < rounds; ++round) {
         // The play button holds pressed, then the deal lays the cards.
         clock.clear();
-        rig.click(rig.form.imgAction[0]);
+        rig.click(rig.control("imgAction", 0));
         samples["deal"].push_back(clock.stretch(1, clock.count() - 1));
 
         // A wrong pick shows the card's face, then the four cards of the top
         // row are matched, the last one completing the row.
         clock.clear();
         rig.draw(2);
-        rig.click(rig.form.picMat[1]);
+        rig.click(rig.card(1));
         samples["pick"].push_back(clock.stretch(0, 0));
         for (int k = 1; k <= kBoardSide; ++k) {
             clock.clear();
             rig.draw(k);
-            rig.click(rig.form.picMat[k]);
+            rig.click(rig.card(k));
             samples["pick"].push_back(clock.stretch(0, 0));
         }
         samples["blink"].push_back(clock.stretch(1, clock.count() - 1));

@@ -1,6 +1,7 @@
 #include "GameAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QPlainTextEdit>
 #include <QSet>
 #include <QStringList>
 
@@ -95,27 +96,34 @@ void setName(QWidget *control, const QString &name)
 
 } // namespace
 
-GameAccessible::GameAccessible(frmGame &form) : form(form), notice(new PictureBox(form.Picture1))
+GameAccessible::GameAccessible(QWidget &window, const GameState &game)
+    : window(window), game(game), face(control("Picture1")), masterCard(control("picShow")),
+      resultPanel(control("picMsg")), notice(new PictureBox(face))
 {
     static const bool installed = (QAccessible::installFactory(gameFactory), true);
     Q_UNUSED(installed);
 
-    form.Picture3->setAccessibleRole(QAccessible::Grouping);
-    form.Picture3->setAccessibleName(Spoken::board());
-    for (PictureBox *card : form.picMat)
-        card->setAccessibleRole(QAccessible::Button);
-    form.picShow->setAccessibleRole(QAccessible::Button);
-    const std::pair<PictureBox *, QString> fixed[] = {
-        {form.imgAction[0], Spoken::play()}, {form.imgAction[1], Spoken::help()},
-        {form.imgExit, Spoken::exit()}, {form.imgMini, Spoken::minimize()}, {form.imgLink, Spoken::webPage()},
-    };
-    for (const auto &[control, name] : fixed) {
-        control->setAccessibleRole(control == form.imgLink ? QAccessible::Link : QAccessible::Button);
-        control->setAccessibleName(name);
+    PictureBox *board = control("Picture3");
+    board->setAccessibleRole(QAccessible::Grouping);
+    board->setAccessibleName(Spoken::board());
+    for (int k = 1; k <= kCards; ++k) {
+        cards.push_back(control(frmGame::controlName("picMat", k)));
+        cards.back()->setAccessibleRole(QAccessible::Button);
     }
-    for (PictureBox *bad : form.imgBad)
-        bad->setAccessibleRole(QAccessible::Graphic);
-    form.picMsg->setAccessibleRole(QAccessible::AlertMessage);
+    masterCard->setAccessibleRole(QAccessible::Button);
+    const std::pair<QString, QString> fixed[] = {
+        {frmGame::controlName("imgAction", 0), Spoken::play()}, {frmGame::controlName("imgAction", 1), Spoken::help()},
+        {"imgExit", Spoken::exit()}, {"imgMini", Spoken::minimize()}, {"imgLink", Spoken::webPage()},
+    };
+    for (const auto &[name, spoken] : fixed) {
+        control(name)->setAccessibleRole(name == "imgLink" ? QAccessible::Link : QAccessible::Button);
+        control(name)->setAccessibleName(spoken);
+    }
+    for (int n = 0; n < kMissesToLose; ++n) {
+        misses.push_back(control(frmGame::controlName("imgBad", n)));
+        misses.back()->setAccessibleRole(QAccessible::Graphic);
+    }
+    resultPanel->setAccessibleRole(QAccessible::AlertMessage);
     // Screen readers speak a notification as it shows; it paints nothing
     // and lets clicks through.
     notice->setAccessibleRole(QAccessible::Notification);
@@ -127,27 +135,27 @@ GameAccessible::GameAccessible(frmGame &form) : form(form), notice(new PictureBo
 
 void GameAccessible::update()
 {
-    const GameState &now = form.game();
+    const GameState &now = game;
     for (int k = 1; k <= kCards; ++k)
-        setName(form.picMat[k], Spoken::card(k, now.picMat[k].picture));
-    setName(form.picShow, Spoken::masterCard(now.picShow.picture));
-    for (PictureBox *bad : form.imgBad)
+        setName(cards[k - 1], Spoken::card(k, now.picMat[k].picture));
+    setName(masterCard, Spoken::masterCard(now.picShow.picture));
+    for (PictureBox *bad : misses)
         setName(bad, Spoken::misses(now.bytMisses, kMissesToLose));
-    setName(form.picMsg, now.picMsg.visible ? Announcer::Result(now) : QString());
+    setName(resultPanel, now.picMsg.visible ? Announcer::Result(now) : QString());
 
     QStringList told;
-    if (form.isVisible())
+    if (window.isVisible())
         renewShown();
     // The first deal, made before the window shows, is nobody's news.
-    if (form.isVisible()) {
+    if (window.isVisible()) {
         // Read as one text: its lines break where the panel's width needs.
-        if (helpDue && form.txtHelp)
-            told << form.txtHelp->toPlainText().simplified() << Spoken::keys();
+        if (auto *help = window.findChild<QPlainTextEdit *>(QStringLiteral("txtHelp")); helpDue && help)
+            told << help->toPlainText().simplified() << Spoken::keys();
         told << Announcer::News(before, now);
         if (refusalDue)
             told << Announcer::Due(now);
         if (told.size() == 1 && told[0] == Spoken::dealt())
-            for (PictureBox *control : form.Picture1->findChildren<PictureBox *>())
+            for (PictureBox *control : face->findChildren<PictureBox *>())
                 if (control->isRinged())
                     told << Spoken::sentence(control->accessibleName());
     }
@@ -167,7 +175,7 @@ void GameAccessible::renewShown()
     // only that it is showing, and flat review passes it over. A control that
     // comes to show gets a new identity, which the reader learns afresh.
     QList<PictureBox *> now;
-    for (PictureBox *control : form.Picture1->findChildren<PictureBox *>())
+    for (PictureBox *control : face->findChildren<PictureBox *>())
         if (control->isVisible() && !isNotice(control))
             now << control;
     // Their panes tell readers to learn their children again.
@@ -194,7 +202,9 @@ void GameAccessible::say(const QString &words)
         lastTold = words;
 }
 
-void GameAccessible::sayState() { say(Announcer::State(form.game())); }
+void GameAccessible::sayState() { say(Announcer::State(game)); }
+
+PictureBox *GameAccessible::control(const QString &name) const { return window.findChild<PictureBox *>(name); }
 
 void FocusForScreenReaders(QWidget *window, PictureBox *control)
 {

@@ -5,17 +5,18 @@
 // change a player sees, told in a sentence as it shows.
 #include <QList>
 #include <QString>
+#include <vector>
 
 #include "mdlPicfunc.h"
 
-class frmGame;
 class PictureBox;
 class QWidget;
 
 class GameAccessible {
 public:
-    // Gives the controls their roles and fixed names; once, with the layout.
-    explicit GameAccessible(frmGame &form);
+    // Gives the controls of the game window, found by their names, their
+    // roles and fixed names; once, with the layout. game is what it shows.
+    GameAccessible(QWidget &window, const mdlPicfunc::GameState &game);
 
     // Names the controls after what the game shows now, and announces what
     // changed since the last call.
@@ -33,9 +34,16 @@ public:
 
 private:
     void renewShown();
+    PictureBox *control(const QString &name) const;
 
-    frmGame &form;
+    QWidget &window;
+    const mdlPicfunc::GameState &game;
     QList<PictureBox *> shown; // the controls showing at the last update
+    std::vector<PictureBox *> cards; // 1 to 16, at 0 to 15
+    std::vector<PictureBox *> misses;
+    PictureBox *face; // the window face, which holds every control
+    PictureBox *masterCard;
+    PictureBox *resultPanel;
     PictureBox *notice; // unseen; shown again with each announcement, which a screen reader speaks
     mdlPicfunc::GameState before; // the game as last told
     bool helpDue = false;

@@ -34,7 +34,15 @@ public:
 
     const mdlPicfunc::GameState &game() const { return state; }
 
-    // The controls, named as the layout names them.
+    // Tests and screen readers find a control by its name (findChild): the
+    // name below, and for a control of an array the name and its index
+    // (picMat7, imgAction0), as controlName gives it.
+    static QString controlName(const char *array, int index) { return QLatin1String(array) + QString::number(index); }
+
+    static const QString webAddress;
+
+private:
+    // The controls.
     PictureBox *Picture1;  // the window face, which holds everything else; dragging it moves the window
     PictureBox *picMsg;    // the result panel: won or lost, shown for a while at the end of a game
     QLabel *lblMsg;        // the miss count written on the win panel
@@ -50,9 +58,6 @@ public:
     Indexed<PictureBox *, 0, 1> imgAction;                          // the mode buttons: 0 play, 1 help
     Indexed<PictureBox *, 0, mdlPicfunc::kMissesToLose - 1> imgBad; // the sad faces, 0 lowest
 
-    static const QString webAddress;
-
-private:
     void Form_Load();
     void cmdPlay_Click();
     void picShow_Click();

@@ -95,6 +95,20 @@ void frmGame::buildLayout()
     ink.setColor(QPalette::WindowText, kCountColour);
     lblMsg->setPalette(ink);
 
+    const std::pair<QObject *, const char *> named[] = {
+        {Picture1, "Picture1"}, {picMsg, "picMsg"}, {lblMsg, "lblMsg"}, {picShow, "picShow"},
+        {Picture3, "Picture3"}, {Timer1, "Timer1"}, {cmdPlay, "cmdPlay"}, {imgLink, "imgLink"},
+        {imgExit, "imgExit"}, {imgMini, "imgMini"},
+    };
+    for (const auto &[control, name] : named)
+        control->setObjectName(QLatin1String(name));
+    for (int i = 1; i <= kCards; ++i)
+        picMat[i]->setObjectName(controlName("picMat", i));
+    for (int i = 0; i <= 1; ++i)
+        imgAction[i]->setObjectName(controlName("imgAction", i));
+    for (int i = 0; i < kMissesToLose; ++i)
+        imgBad[i]->setObjectName(controlName("imgBad", i));
+
     connect(cmdPlay, &QPushButton::clicked, this, &frmGame::cmdPlay_Click);
     connect(picShow, &PictureBox::clicked, this, &frmGame::picShow_Click);
     for (int i = 1; i <= kCards; ++i)
@@ -108,7 +122,7 @@ void frmGame::buildLayout()
     connect(imgMini, &PictureBox::clicked, this, &frmGame::imgMini_Click);
     connect(imgLink, &PictureBox::clicked, this, &frmGame::imgLink_Click);
 
-    accessible = std::make_unique<GameAccessible>(*this);
+    accessible = std::make_unique<GameAccessible>(*this, state);
     new KeyboardPlay(this, std::vector<PictureBox *>(picMat.begin(), picMat.end()), picShow, imgAction[0],
                      imgAction[1], imgExit, *accessible);
 }
@@ -118,6 +132,7 @@ void frmGame::buildHelpPanel()
     // Built the first time the help is asked for: most games never show it,
     // and its text machinery is the largest part of the window's memory.
     txtHelp = new QPlainTextEdit(Picture3);
+    txtHelp->setObjectName(QStringLiteral("txtHelp"));
     txtHelp->resize(Layout::kHelpPanel.size());
     // Over the whole board, border and all.
     Picture3->place(txtHelp, Layout::kHelpPanel.x(), Layout::kHelpPanel.y());

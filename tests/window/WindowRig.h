@@ -27,12 +27,22 @@ struct WindowRig {
         sounds.clear();
     }
 
+    // The window's control of that name, or of that array and index.
+    template <class T = PictureBox>
+    T *control(const QString &name) const
+    {
+        T *found = form.findChild<T *>(name);
+        return found ? found : (qFatal("The window has no control named %s", qPrintable(name)), nullptr);
+    }
+    PictureBox *control(const char *array, int index) const { return control(frmGame::controlName(array, index)); }
+    PictureBox *card(int k) const { return control("picMat", k); }
+
     void click(QWidget *control, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(control, button); }
 
     // Draws the picture of card k, then clicks the Master Card.
     void draw(int k)
     {
         random->script = {ScriptedRandom::drawing(form.game().strFaceDown, k)};
-        click(form.picShow);
+        click(control("picShow"));
     }
 };

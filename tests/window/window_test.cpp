@@ -12,196 +12,257 @@
 
 using namespace mdlPicfunc;
 
-namespace {
-
-// The Master Card (0), the Fixed Cards (1 to 16) and the result panel (17)
-// that the window shows otherwise than the game state says.
-QList<int> offState(const frmGame &f)
-{
-    QList<int> off;
-    for (int k = 0; k <= kCards + 1; ++k) {
-        const PictureBox *box = k == 0 ? f.picShow : k > kCards ? f.picMsg : f.picMat[k];
-        const Control &c = k == 0 ? f.game().picShow : k > kCards ? f.game().picMsg : f.game().picMat[k];
-        if (box->pictureId() != c.picture || box->isHidden() == c.visible || box->isEnabled() != c.enabled)
-            off << k;
-    }
-    return off;
-}
-
-// Keys as the window system sends them, to the widget with the focus; held
-// down, each comes as a repeat.
-void press(frmGame &f, std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers mods = {}, bool held = false)
-{
-    for (Qt::Key key : keys)
-        held ? qt_handleKeyEvent(f.windowHandle(), QEvent::KeyPress, key, mods, {}, true) : QTest::keyClick(f.windowHandle(), key, mods);
-}
-
-// Whatever a screen reader can get from the window (but the instructions)
-// holds no face-down card's picture, lies inside the window, and it offers no
-// play button, which no one can press.
-void nothingHiddenIsHeard(const frmGame &f, QAccessibleInterface *node)
-{
-    QVERIFY(node->object() != f.cmdPlay && QRect(f.mapToGlobal(QPoint()), f.size()).contains(node->rect()));
-    if (node->object() == f.txtHelp)
-        return;
-    for (auto text : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
-        for (int k = 1; k <= kCards; ++k)
-            if (f.picMat[k]->pictureId() == kFixedBack && f.picShow->pictureId() != f.game().intCardPic[k])
-                QVERIFY2(!node->text(text).contains(QRegularExpression("\\b" + PictureName(f.game().intCardPic[k]) + "\\b")),
-                         qPrintable(node->text(text)));
-    for (int i = 0; i < node->childCount(); ++i)
-        nothingHiddenIsHeard(f, node->child(i));
-}
-
-} // namespace
-
-// A whole game through the mouse and the keyboard, the window showing at
-// each sound and pause what the game holds, and a screen reader hearing
-// nothing that a face-down card hides. Run again on a screen that Qt scales
-// by two (see CMakeLists.txt).
+// The game window as a player meets it, with the mouse and the keyboard, and
+// as a screen reader finds it; run again on a screen that Qt scales by two
+// (see CMakeLists.txt). Each test starts from a freshly loaded window.
 class WindowTest : public QObject {
     Q_OBJECT
     QList<QUrl> opened; // addresses handed to the desktop's browser
     const Language language; // as the game has it: English unless the desktop says otherwise
+    std::unique_ptr<WindowRig> rig;
+
+    // Keys as the window system sends them, to the widget with the focus;
+    // held down, each comes as a repeat.
+    void press(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers mods = {}, bool held = false)
+    {
+        for (Qt::Key key : keys)
+            held ? qt_handleKeyEvent(rig->form.windowHandle(), QEvent::KeyPress, key, mods, {}, true) : QTest::keyClick(rig->form.windowHandle(), key, mods);
+    }
+
+    // The Master Card (0), the Fixed Cards (1 to 16) and the result panel
+    // (17) that the window shows otherwise than the game state says.
+    QList<int> offState() const
+    {
+        QList<int> off;
+        for (int k = 0; k <= kCards + 1; ++k) {
+            const PictureBox *box = k == 0 ? rig->control("picShow") : k > kCards ? rig->control("picMsg") : rig->card(k);
+            const Control &c = k == 0 ? rig->form.game().picShow : k > kCards ? rig->form.game().picMsg : rig->form.game().picMat[k];
+            if (box->pictureId() != c.picture || box->isHidden() == c.visible || box->isEnabled() != c.enabled)
+                off << k;
+        }
+        return off;
+    }
+
+    // Whatever a screen reader can get from the window (but the
+    // instructions) holds no face-down card's picture, lies inside the
+    // window, and it offers no play button, which no one can press.
+    void nothingHiddenIsHeard(QAccessibleInterface *node) const
+    {
+        const frmGame &f = rig->form;
+        QVERIFY(node->object() != f.findChild<QObject *>("cmdPlay") && QRect(f.mapToGlobal(QPoint()), f.size()).contains(node->rect()));
+        if (node->object() == f.findChild<QObject *>("txtHelp"))
+            return;
+        for (auto text : {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
+            for (int k = 1; k <= kCards; ++k)
+                if (rig->card(k)->pictureId() == kFixedBack && rig->control("picShow")->pictureId() != f.game().intCardPic[k])
+                    QVERIFY2(!node->text(text).contains(QRegularExpression("\\b" + PictureName(f.game().intCardPic[k]) + "\\b")), qPrintable(node->text(text)));
+        for (int i = 0; i < node->childCount(); ++i)
+            nothingHiddenIsHeard(node->child(i));
+    }
+
+    void showHelp() { rig->click(rig->control("imgAction", 1)); }
+
+    // A wrong pick, then one against the card it showed: one memory miss.
+    void missOnce()
+    {
+        for (auto [drawn, picked] : {std::pair(3, 1), std::pair(1, 3)}) {
+            rig->draw(drawn);
+            rig->click(rig->card(picked));
+        }
+    }
+
+    // Remembering every card from then on wins.
+    void win()
+    {
+        while (!rig->control("picMsg")->isVisible() && rig->sounds.size() < 200) {
+            rig->click(rig->control("picShow"));
+            const auto &pictures = rig->form.game().intCardPic;
+            rig->click(rig->card(int(std::find(pictures.begin(), pictures.end(), rig->control("picShow")->pictureId()) - pictures.begin()) + 1));
+        }
+    }
+
+    // A game with the help shown, a deal from the keys, a miss and a win,
+    // looked at at each sound and pause.
+    void playAWholeGame(const std::function<void()> &look)
+    {
+        rig->onSound = [&](Sound) { look(); };
+        rig->onPause = [&](int) { look(); };
+        rig->draw(6);
+        showHelp();
+        press({Qt::Key_N}, Qt::ControlModifier);
+        missOnce();
+        win();
+        QVERIFY(rig->control("picMsg")->isVisible());
+    }
 
 public slots:
     void openUrl(const QUrl &url) { opened << url; }
 
 private slots:
-    void aWholeGame()
+    void initTestCase() { QDesktopServices::setUrlHandler("https", this, "openUrl"); }
+    void init()
     {
-        QDesktopServices::setUrlHandler("https", this, "openUrl");
-        WindowRig rig;
-        rig.load();
-        frmGame &f = rig.form;
-        f.hWnd(); // asking for the handle again deals no second game
-        QList<int> off, backs; // backs: cards on their back at each tick of a deal
-        auto look = [&] {
-            off << offState(f);
-            nothingHiddenIsHeard(f, QAccessible::queryAccessibleInterface(&f));
-        };
-        rig.onSound = [&](Sound s) {
-            look();
-            backs << (s == Sound::sndClick ? int(std::count_if(f.picMat.begin(), f.picMat.end(), [](PictureBox *c) { return c->pictureId() == kFixedBack; })) : -1);
-        };
-        rig.onPause = [&](int) { look(); };
+        opened.clear();
+        rig = std::make_unique<WindowRig>();
+        rig->load();
+    }
 
-        // Cards, Master Card and window spots answer the primary button only;
-        // the web spot opens the address the instructions end with.
-        const QPoint at = f.pos();
+    void askingForTheHandleAgainDealsNoSecondGame()
+    {
+        rig->form.hWnd();
+        QVERIFY(rig->sounds.empty());
+    }
+
+    void cardsAndWindowSpotsAnswerThePrimaryButtonOnly()
+    {
+        const QPoint at = rig->form.pos();
         for (auto button : {Qt::RightButton, Qt::MiddleButton}) {
-            for (QWidget *spot : {(QWidget *)f.picShow, (QWidget *)f.picMat[1], (QWidget *)f.imgMini, (QWidget *)f.imgLink})
-                rig.click(spot, button);
-            QTest::mousePress(f.Picture1, button, {}, QPoint(150, 5));
-            QTest::mouseMove(f.Picture1, QPoint(180, 40));
-            QTest::mouseRelease(f.Picture1, button, {}, QPoint(180, 40));
+            for (const char *spot : {"picShow", "picMat1", "imgMini", "imgLink"})
+                rig->click(rig->control(spot), button);
+            QTest::mousePress(rig->control("Picture1"), button, {}, QPoint(150, 5));
+            QTest::mouseMove(rig->control("Picture1"), QPoint(180, 40));
+            QTest::mouseRelease(rig->control("Picture1"), button, {}, QPoint(180, 40));
         }
-        QVERIFY(rig.sounds.empty() && !f.isMinimized() && opened.isEmpty() && f.pos() == at);
-        rig.click(f.imgLink);
-        const QString help = LoadHelpText(nullptr).value();
-        QCOMPARE(opened, QList<QUrl>{QUrl(help.trimmed().section('\n', -1))});
+        QVERIFY(rig->sounds.empty() && !rig->form.isMinimized() && opened.isEmpty() && rig->form.pos() == at);
+    }
 
-        // Every picture fills its place pixel for pixel: the stored bitmap on
-        // a screen at a device pixel ratio of 1, its twin drawn at twice the
-        // size at 2.
-        rig.draw(6);
-        const qreal ratio = f.devicePixelRatioF();
+    void theWebSpotOpensTheAddressTheInstructionsEndWith()
+    {
+        rig->click(rig->control("imgLink"));
+        QCOMPARE(opened, QList<QUrl>{QUrl(LoadHelpText(nullptr).value().trimmed().section('\n', -1))});
+    }
+
+    // The stored bitmap on a screen at a device pixel ratio of 1, its twin
+    // drawn at twice the size at 2.
+    void everyPictureFillsItsPlacePixelForPixel()
+    {
+        rig->draw(6);
+        const qreal ratio = rig->form.devicePixelRatioF();
         const std::pair<PictureBox *, QImage> pictures[] = {
-            {f.Picture1, Catalogue::LoadLayoutPicture("Picture1", ratio).copy(0, 0, f.width() * ratio, f.Picture3->y() * ratio)},
-            {f.picMat[6], Catalogue::LoadResPicture(kFixedBack, ratio)},
-            {f.picShow, Catalogue::LoadResPicture(f.picShow->pictureId(), ratio)},
-            {f.picMsg, Catalogue::LoadResPicture(kWinPanel, ratio)},
+            {rig->control("Picture1"), Catalogue::LoadLayoutPicture("Picture1", ratio).copy(0, 0, rig->form.width() * ratio, rig->control("Picture3")->y() * ratio)},
+            {rig->card(6), Catalogue::LoadResPicture(kFixedBack, ratio)},
+            {rig->control("picShow"), Catalogue::LoadResPicture(rig->control("picShow")->pictureId(), ratio)},
+            {rig->control("picMsg"), Catalogue::LoadResPicture(kWinPanel, ratio)},
         };
         for (const auto &[box, picture] : pictures) {
             const QRect place(QPoint(box->borderWidth(), box->borderWidth()), picture.size() / ratio);
             QCOMPARE(box->grab(place).toImage().convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
         }
+    }
 
-        // Help, with any mouse button, stays pressed through its click's
-        // pause; then the instructions cover the board and only the Master
-        // Card locks. No click or key reaches a covered card or the Master Card.
+    void theHelpButtonStaysPressedThroughItsClicksPauseWhateverTheButton()
+    {
+        PictureBox *help = rig->control("imgAction", 1);
         int atPause = 0;
-        rig.onPause = [&](int) { look(); atPause = f.imgAction[1]->pictureId(); };
-        QTest::mousePress(f.imgAction[1], Qt::RightButton);
-        const int pressed = f.imgAction[1]->pictureId();
-        QTest::mouseRelease(f.imgAction[1], Qt::RightButton);
-        QVERIFY(atPause == pressed && f.imgAction[1]->pictureId() != pressed);
-        QVERIFY(f.txtHelp->isVisible() && f.txtHelp->toPlainText() == help && !f.picShow->isEnabled() && f.picMat[6]->isEnabled());
-        rig.sounds.clear();
+        rig->onPause = [&](int) { atPause = help->pictureId(); };
+        QTest::mousePress(help, Qt::RightButton);
+        const int pressed = help->pictureId();
+        QTest::mouseRelease(help, Qt::RightButton);
+        QVERIFY(atPause == pressed && help->pictureId() != pressed);
+    }
+
+    // Only the Master Card locks, yet no click or key reaches a covered card.
+    void theHelpCoversTheBoardAndLocksTheMasterCard()
+    {
+        rig->draw(6);
+        showHelp();
+        const auto *text = rig->control<QPlainTextEdit>("txtHelp");
+        QVERIFY(text->isVisible() && text->toPlainText() == LoadHelpText(nullptr).value() && !rig->control("picShow")->isEnabled() && rig->card(6)->isEnabled());
+        rig->sounds.clear();
         // Space before any arrow, which would move a stray focus on; then card 6 and the Master Card.
-        press(f, {Qt::Key_Space, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Space});
-        press(f, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
-        QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, f.picMat[6]->mapTo(&f, f.picMat[6]->rect().center()));
-        QVERIFY(rig.sounds.empty());
-        QVERIFY(!QAccessible::queryAccessibleInterface(f.picShow)->state().focused); // the ring went with the click
+        press({Qt::Key_Space, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
+        QTest::mouseClick(rig->form.windowHandle(), Qt::LeftButton, {}, rig->card(6)->mapTo(&rig->form, rig->card(6)->rect().center()));
+        // The ring went with the click.
+        QVERIFY(rig->sounds.empty() && !QAccessible::queryAccessibleInterface(rig->control("picShow"))->state().focused);
+    }
 
-        // Ctrl+N is the play button: the help goes, and a fresh game is dealt,
-        // each card laid before its tick.
-        backs.clear();
-        press(f, {Qt::Key_N}, Qt::ControlModifier);
+    void ctrlNHidesTheHelpAndDealsEachCardBeforeItsTick()
+    {
+        showHelp();
+        QList<int> backs; // cards on their back at each tick
+        const auto boxes = rig->form.findChildren<PictureBox *>(); // only Fixed Cards show their back
+        rig->onSound = [&](Sound s) { backs << (s == Sound::sndClick ? int(std::count_if(boxes.begin(), boxes.end(), [](PictureBox *b) { return b->pictureId() == kFixedBack; })) : -1); };
+        press({Qt::Key_N}, Qt::ControlModifier);
+        QVERIFY(!rig->control<QPlainTextEdit>("txtHelp")->isVisible());
         QCOMPARE(backs, QList<int>({16, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})); // the button's click on the old board first
+    }
 
-        // A held key acts once, as a held button does: its repeats do nothing
-        // (no draw, help, deal or exit) but the arrows', which show the ring
-        // and run it up from the Master Card to a card that refuses Space.
-        rig.sounds.clear();
-        press(f, {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1, Qt::Key_Up, Qt::Key_Up}, {}, true);
-        press(f, {Qt::Key_N, Qt::Key_Q}, Qt::ControlModifier, true);
-        press(f, {Qt::Key_Space});
-        QCOMPARE(rig.sounds, std::vector{Sound::sndRefuse});
+    // Its repeats do nothing (no draw, help, deal or exit) but the arrows',
+    // which show the ring and run it up from the Master Card to a card that
+    // refuses Space.
+    void aHeldKeyActsOnceAsAHeldButtonDoes()
+    {
+        press({Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1, Qt::Key_Up, Qt::Key_Up}, {}, true);
+        press({Qt::Key_N, Qt::Key_Q}, Qt::ControlModifier, true);
+        press({Qt::Key_Space});
+        QCOMPARE(rig->sounds, std::vector{Sound::sndRefuse});
+    }
 
-        // A wrong pick shows its card's face for a while; one more is a memory miss.
-        rig.draw(3);
-        rig.click(f.picMat[1]);
-        rig.draw(1);
-        rig.click(f.picMat[3]);
-        QCOMPARE(f.imgBad[0]->accessibleName(), "1 of 8 memory misses");
+    void aPickAgainstACardAlreadyShownLightsASadFace()
+    {
+        missOnce();
+        QVERIFY(rig->control("imgBad", 0)->isVisible() && !rig->control("imgBad", 1)->isVisible() && rig->control("imgBad", 0)->accessibleName() == "1 of 8 memory misses");
+    }
 
-        // Remembering every card from then on wins. The line blinks, each step
-        // showing at the end of its pause, then the win panel shows over the board.
+    // To the eye and to a screen reader, which hears no face-down card's picture.
+    void theWindowShowsWhatTheGameHoldsAtEverySoundAndPause()
+    {
+        QList<int> off;
+        playAWholeGame([&] {
+            off << offState();
+            nothingHiddenIsHeard(QAccessible::queryAccessibleInterface(&rig->form));
+        });
+        QCOMPARE(QSet<int>(off.begin(), off.end()), QSet<int>{});
+    }
+
+    // Each step shows at the end of its pause.
+    void theWinningLineBlinksAfterTheJingle()
+    {
         QStringList blinks; // the cards hidden at each pause after the jingle
-        rig.onPause = [&](int) {
-            look();
-            QString hidden = f.picMsg->isVisible() ? "the panel shown," : "";
+        rig->onPause = [&](int) {
+            QString hidden = rig->control("picMsg")->isVisible() ? "the panel shown," : "";
             for (int k = 1; k <= kCards; ++k)
-                hidden += f.picMat[k]->isHidden() ? QString(" %1").arg(k) : "";
-            if (std::count(rig.sounds.begin(), rig.sounds.end(), Sound::sndWin))
+                hidden += rig->card(k)->isHidden() ? QString(" %1").arg(k) : "";
+            if (std::count(rig->sounds.begin(), rig->sounds.end(), Sound::sndWin))
                 blinks << hidden;
         };
-        while (!f.picMsg->isVisible() && rig.sounds.size() < 200) {
-            rig.click(f.picShow);
-            const auto &pictures = f.game().intCardPic;
-            rig.click(f.picMat[int(std::find(pictures.begin(), pictures.end(), f.picShow->pictureId()) - pictures.begin()) + 1]);
-        }
-        QCOMPARE(QSet<int>(off.begin(), off.end()), QSet<int>{});
+        win();
         QVERIFY(blinks.size() > 1 && blinks[1].split(' ', Qt::SkipEmptyParts).size() == kBoardSide);
         for (int step = 0; step < blinks.size(); ++step)
             QCOMPARE(blinks[step], step % 2 ? blinks[1] : QString());
-        QVERIFY(f.Picture3->geometry().contains(f.picMsg->geometry()));
-        QCOMPARE(f.picMsg->accessibleName(), "You won with 1 memory miss");
-        QVERIFY(f.Timer1->isActive() && f.Timer1->interval() == 5000); // the panel's time on screen
+    }
 
-        // The result timer comes due, and a close is asked for (as the window
-        // system does), during the help button's pause: both wait for the end
-        // of the button's rule.
-        bool panelAtPause = false, windowAtPause = false;
-        rig.onPause = [&](int) {
-            f.Timer1->start(0);
+    void theWinPanelShowsOverTheBoardForAWhileWithTheMisses()
+    {
+        missOnce();
+        win();
+        QVERIFY(rig->control("Picture3")->geometry().contains(rig->control("picMsg")->geometry()));
+        QVERIFY(rig->control("picMsg")->accessibleName() == "You won with 1 memory miss" && rig->control<QTimer>("Timer1")->isActive());
+    }
+
+    // Both come during the help button's pause, as the window system would
+    // send them.
+    void theResultTimerAndACloseWaitForTheRuleInProgress()
+    {
+        win();
+        bool shownAtPause = false;
+        rig->onPause = [&](int) {
+            rig->control<QTimer>("Timer1")->start(0);
             QTest::qWait(20);
-            f.windowHandle()->close();
-            panelAtPause = f.picMsg->isVisible();
-            windowAtPause = f.isVisible();
+            rig->form.windowHandle()->close();
+            shownAtPause = rig->control("picMsg")->isVisible() && rig->form.isVisible();
         };
-        rig.click(f.imgAction[1]);
-        QVERIFY(panelAtPause && windowAtPause && !f.picMsg->isVisible() && !f.isVisible());
+        showHelp();
+        QVERIFY(shownAtPause && !rig->control("picMsg")->isVisible() && !rig->form.isVisible());
+    }
 
-        // Clicks and keys that come after the exit spot's click, as a pause
-        // would deliver them, do nothing while the game ends.
-        rig.load();
-        rig.click(f.imgExit);
-        rig.click(f.imgAction[0]);
-        press(f, {Qt::Key_N}, Qt::ControlModifier);
-        QVERIFY(rig.sounds.empty());
+    // As a pause would deliver them.
+    void clicksAndKeysAfterTheExitSpotsClickDoNothing()
+    {
+        rig->click(rig->control("imgExit"));
+        rig->click(rig->control("imgAction", 0));
+        press({Qt::Key_N}, Qt::ControlModifier);
+        QVERIFY(rig->sounds.empty());
     }
 };
 
