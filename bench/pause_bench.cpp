@@ -69,12 +69,12 @@ void report(const std::string &measure, const std::string &condition, const std:
         worst = std::max(worst, std::abs(s.measuredMs - s.nominalMs) / s.nominalMs * 100);
     }
     const double nominal = samples.front().nominalMs;
-    const double median = table::median(measured);
+    const double median = Table::Median(measured);
     const double off = (median - nominal) / nominal * 100;
-    table::row(measure, condition + ", " + table::count(int(samples.size()), "sample"),
-               table::ms(median, 1) + " (" + (off >= 0 ? "+" : "") + table::number(off, 2) + " %)",
-               table::msRange(measured, 1) + ", worst " + table::number(worst, 2) + " % off",
-               "within 2 % of " + table::ms(nominal), table::met(worst <= 2));
+    Table::Row(measure, condition + ", " + Table::Count(int(samples.size()), "sample"),
+               Table::Ms(median, 1) + " (" + (off >= 0 ? "+" : "") + Table::Number(off, 2) + " %)",
+               Table::MsRange(measured, 1) + ", worst " + Table::Number(worst, 2) + " % off",
+               "within 2 % of " + Table::Ms(nominal), Table::Met(worst <= 2));
 }
 
 } // namespace
@@ -117,11 +117,11 @@ int main(int argc, char **argv)
     }
 
     const std::string platform = QGuiApplication::platformName().toStdString();
-    const std::string deal = std::to_string(kCards) + " x " + table::ms(kDealStep);
+    const std::string deal = std::to_string(kCards) + " x " + Table::Ms(kDealStep);
     report("Pause: hidden start-up deal, " + deal, platform, samples["hidden"]);
     report("Pause: deal, " + deal, platform, samples["deal"]);
-    report("Pause: picked card shown, " + table::ms(kPickShown), platform, samples["pick"]);
-    report("Pause: win blinking, " + std::to_string(kBlinkSteps) + " x " + table::ms(kBlinkStep), platform,
+    report("Pause: picked card shown, " + Table::Ms(kPickShown), platform, samples["pick"]);
+    report("Pause: win blinking, " + std::to_string(kBlinkSteps) + " x " + Table::Ms(kBlinkStep), platform,
            samples["blink"]);
     return 0;
 }

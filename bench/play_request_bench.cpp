@@ -65,12 +65,12 @@ int main(int argc, char **argv)
 
     std::sort(later.begin(), later.end());
     const double p99 = later[std::size_t(std::ceil(double(later.size()) * 0.99)) - 1];
-    const std::string target = "< " + table::ms(kTargetMs, 2);
-    table::row("Play request on the UI thread, first", condition, table::ms(first, 3), "", target,
-               table::met(first < kTargetMs));
-    table::row("Play request on the UI thread, later", condition + ", " + table::count(int(later.size()), "request"),
-               table::ms(table::median(later), 3) + " median",
-               "99th percentile " + table::ms(p99, 3) + ", max " + table::ms(later.back(), 3), target,
-               table::met(p99 < kTargetMs));
+    const std::string target = "< " + Table::Ms(kTargetMs, 2);
+    Table::Row("Play request on the UI thread, first", condition, Table::Ms(first, 3), "", target,
+               Table::Met(first < kTargetMs));
+    Table::Row("Play request on the UI thread, later", condition + ", " + Table::Count(int(later.size()), "request"),
+               Table::Ms(Table::Median(later), 3) + " median",
+               "99th percentile " + Table::Ms(p99, 3) + ", max " + Table::Ms(later.back(), 3), target,
+               Table::Met(p99 < kTargetMs));
     return 0;
 }

@@ -308,17 +308,17 @@ int main(int argc, char **argv)
         pss.push_back(last.pssMiB);
     }
 
-    const std::string runsText = label + ", " + table::count(runs, "run");
-    table::row("Start-up to window mapped", runsText, table::ms(table::median(mapped)), table::msRange(mapped), "", "");
+    const std::string runsText = label + ", " + Table::Count(runs, "run");
+    Table::Row("Start-up to window mapped", runsText, Table::Ms(Table::Median(mapped)), Table::MsRange(mapped), "", "");
     // The unseen first deal's pauses, and 50 ms to show the window.
     const int frameTarget = mdlPicfunc::kCards * Timing::kDealStep + 50;
-    table::row("Start-up to first full frame", runsText, table::ms(table::median(framed)), table::msRange(framed),
-               "<= " + table::ms(frameTarget), table::met(table::median(framed) <= frameTarget));
-    table::row("RSS 2 s after mapping", runsText, table::mib(table::median(rss)), table::mibRange(rss), "<= 32 MiB",
-               table::met(table::median(rss) <= 32));
-    table::row("PSS 2 s after mapping", runsText, table::mib(table::median(pss)), table::mibRange(pss), "", "");
-    table::row("CPU time while idle for 10 s", label, table::ms(*last.idleCpuMs, 1),
+    Table::Row("Start-up to first full frame", runsText, Table::Ms(Table::Median(framed)), Table::MsRange(framed),
+               "<= " + Table::Ms(frameTarget), Table::Met(Table::Median(framed) <= frameTarget));
+    Table::Row("RSS 2 s after mapping", runsText, Table::Mib(Table::Median(rss)), Table::MibRange(rss), "<= 32 MiB",
+               Table::Met(Table::Median(rss) <= 32));
+    Table::Row("PSS 2 s after mapping", runsText, Table::Mib(Table::Median(pss)), Table::MibRange(pss), "", "");
+    Table::Row("CPU time while idle for 10 s", label, Table::Ms(*last.idleCpuMs, 1),
                std::to_string(*last.idleWakeups) + " context switches", "0",
-               table::met(*last.idleWakeups == 0 && *last.idleCpuMs == 0));
+               Table::Met(*last.idleWakeups == 0 && *last.idleCpuMs == 0));
     return 0;
 }

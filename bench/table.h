@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-namespace table {
+namespace Table {
 
-inline void row(const std::string &measure, const std::string &condition, const std::string &result,
+inline void Row(const std::string &measure, const std::string &condition, const std::string &result,
                 const std::string &spread, const std::string &target, const std::string &met)
 {
     std::printf("| %s | %s | %s | %s | %s | %s |\n", measure.c_str(), condition.c_str(), result.c_str(),
@@ -17,7 +17,7 @@ inline void row(const std::string &measure, const std::string &condition, const 
     std::fflush(stdout);
 }
 
-inline double median(std::vector<double> values)
+inline double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -25,7 +25,7 @@ inline double median(std::vector<double> values)
 }
 
 // A number with thousands separated by commas: 1650 -> "1,650".
-inline std::string number(double value, int decimals = 0)
+inline std::string Number(double value, int decimals = 0)
 {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, std::abs(value));
@@ -36,20 +36,20 @@ inline std::string number(double value, int decimals = 0)
     return (value < 0 && std::stod(text) != 0 ? "-" : "") + digits;
 }
 
-inline std::string ms(double value, int decimals = 0) { return number(value, decimals) + " ms"; }
-inline std::string mib(double value) { return number(value, 1) + " MiB"; }
+inline std::string Ms(double value, int decimals = 0) { return Number(value, decimals) + " ms"; }
+inline std::string Mib(double value) { return Number(value, 1) + " MiB"; }
 
-inline std::string range(const std::vector<double> &values, int decimals, const char *unit)
+inline std::string Range(const std::vector<double> &values, int decimals, const char *unit)
 {
     const auto [lo, hi] = std::minmax_element(values.begin(), values.end());
-    return number(*lo, decimals) + " to " + number(*hi, decimals) + unit;
+    return Number(*lo, decimals) + " to " + Number(*hi, decimals) + unit;
 }
-inline std::string msRange(const std::vector<double> &values, int decimals = 0) { return range(values, decimals, " ms"); }
-inline std::string mibRange(const std::vector<double> &values) { return range(values, 1, " MiB"); }
+inline std::string MsRange(const std::vector<double> &values, int decimals = 0) { return Range(values, decimals, " ms"); }
+inline std::string MibRange(const std::vector<double> &values) { return Range(values, 1, " MiB"); }
 
 // "1 run", "5 runs".
-inline std::string count(int n, const std::string &what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
+inline std::string Count(int n, const std::string &what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
 
-inline std::string met(bool yes) { return yes ? "yes" : "**no**"; }
+inline std::string Met(bool yes) { return yes ? "yes" : "**no**"; }
 
-} // namespace table
+} // namespace Table

@@ -9,13 +9,13 @@ constexpr qsizetype chunkHeaderSize = 8; // id, size
 constexpr qsizetype pcmFormatSize = 16;
 constexpr quint16 pcmTag = 1;
 
-using LittleEndian::u16;
-using LittleEndian::u32;
+using LittleEndian::U16;
+using LittleEndian::U32;
 
 WaveFormat pcmFormat(const char *fmt)
 {
-    const quint16 tag = u16(fmt), channels = u16(fmt + 2), bits = u16(fmt + 14);
-    const quint32 rate = u32(fmt + 4);
+    const quint16 tag = U16(fmt), channels = U16(fmt + 2), bits = U16(fmt + 14);
+    const quint32 rate = U32(fmt + 4);
     if (tag != pcmTag || channels < 1 || channels > 2 || rate == 0 || rate > 192000
         || (bits != 8 && bits != 16))
         return {};
@@ -31,14 +31,14 @@ WaveSound ParseWave(const QByteArray &image)
         || image.mid(8, 4) != "WAVE")
         return {};
     // Bytes after the RIFF chunk belong to no chunk.
-    const qsizetype end = qMin<qsizetype>(image.size(), chunkHeaderSize + u32(bytes + 4));
+    const qsizetype end = qMin<qsizetype>(image.size(), chunkHeaderSize + U32(bytes + 4));
 
     WaveFormat format;
     const char *data = nullptr;
     qsizetype dataSize = 0;
     for (qsizetype at = riffHeaderSize; at + chunkHeaderSize <= end;) {
         const QByteArray id = image.mid(at, 4);
-        const qsizetype size = u32(bytes + at + 4);
+        const qsizetype size = U32(bytes + at + 4);
         const qsizetype body = at + chunkHeaderSize;
         if (size > end - body)
             break;

@@ -6,16 +6,16 @@
 
 namespace LittleEndian {
 
-inline quint16 u16(const char *at) { return qFromLittleEndian<quint16>(at); }
-inline quint32 u32(const char *at) { return qFromLittleEndian<quint32>(at); }
+inline quint16 U16(const char *at) { return qFromLittleEndian<quint16>(at); }
+inline quint32 U32(const char *at) { return qFromLittleEndian<quint32>(at); }
 // From a byte array: 0 where the bytes end before the number does.
-inline quint16 u16(const QByteArray &bytes, qsizetype at)
+inline quint16 U16(const QByteArray &bytes, qsizetype at)
 {
-    return at >= 0 && at + 2 <= bytes.size() ? u16(bytes.constData() + at) : 0;
+    return at >= 0 && at + 2 <= bytes.size() ? U16(bytes.constData() + at) : 0;
 }
-inline quint32 u32(const QByteArray &bytes, qsizetype at)
+inline quint32 U32(const QByteArray &bytes, qsizetype at)
 {
-    return at >= 0 && at + 4 <= bytes.size() ? u32(bytes.constData() + at) : 0;
+    return at >= 0 && at + 4 <= bytes.size() ? U32(bytes.constData() + at) : 0;
 }
 
 } // namespace LittleEndian

@@ -12,8 +12,8 @@
 namespace Catalogue {
 namespace {
 
-using LittleEndian::u16;
-using LittleEndian::u32;
+using LittleEndian::U16;
+using LittleEndian::U32;
 
 // A resource stored as it is comes as the stored bytes themselves, not a
 // copy; a compressed one is unpacked.
@@ -73,8 +73,8 @@ QByteArray LoadResData(int id, const QString &type)
 QImage DecodeDib(const QByteArray &dib)
 {
     // The image reader wants a BMP file: put the 14-byte file header back.
-    const quint32 headerSize = u32(dib, 0);
-    const quint32 paletteBytes = u16(dib, 14) <= 8 ? 4u << u16(dib, 14) : 0;
+    const quint32 headerSize = U32(dib, 0);
+    const quint32 paletteBytes = U16(dib, 14) <= 8 ? 4u << U16(dib, 14) : 0;
     QByteArray file("BM");
     file.resize(14);
     qToLittleEndian<quint32>(14 + dib.size(), file.data() + 2);
@@ -101,7 +101,7 @@ QCursor LoadResCursor(int id, qreal devicePixelRatio)
     // A cursor image: hot spot (x, y), then a 1-bit bitmap of twice the height
     // holding the XOR mask above the AND mask.
     const QByteArray res = LoadResData(id, QStringLiteral("CURSOR"));
-    const int hotX = u16(res, 0), hotY = u16(res, 2);
+    const int hotX = U16(res, 0), hotY = U16(res, 2);
     if (devicePixelRatio > 1) {
         QImage hand = twin(QStringLiteral(":/CURSOR/%1").arg(id));
         hand = hand.scaled(hand.size() * devicePixelRatio / 2, Qt::IgnoreAspectRatio,
@@ -113,7 +113,7 @@ QCursor LoadResCursor(int id, qreal devicePixelRatio)
         return QCursor(QPixmap::fromImage(hand), qRound(hotX * spot), qRound(hotY * spot));
     }
     const QByteArray dib = res.mid(4);
-    const int width = int(u32(dib, 4)), height = int(u32(dib, 8)) / 2;
+    const int width = int(U32(dib, 4)), height = int(U32(dib, 8)) / 2;
     const int stride = ((width + 31) / 32) * 4;
     const int xorAt = 40 + 8, andAt = xorAt + stride * height;
     QImage shape(width, height, QImage::Format_ARGB32);
@@ -137,10 +137,10 @@ QIcon LoadResIcon(int id, qreal devicePixelRatio)
     QByteArray file(6 + 16, '\0');
     qToLittleEndian<quint16>(1, file.data() + 2); // type: icon
     qToLittleEndian<quint16>(1, file.data() + 4); // one image
-    file[6] = char(u32(image, 4));
-    file[7] = char(u32(image, 8) / 2);
+    file[6] = char(U32(image, 4));
+    file[7] = char(U32(image, 8) / 2);
     qToLittleEndian<quint16>(1, file.data() + 10);
-    qToLittleEndian<quint16>(u16(image, 14), file.data() + 12);
+    qToLittleEndian<quint16>(U16(image, 14), file.data() + 12);
     qToLittleEndian<quint32>(image.size(), file.data() + 14);
     qToLittleEndian<quint32>(22, file.data() + 18);
     QImage decoded = decode(file + image, "ico");

@@ -10,7 +10,7 @@
 
 namespace {
 
-QLabel *PlaceLabel(QWidget *parent, const QString &caption, int left, int top)
+QLabel *placeLabel(QWidget *parent, const QString &caption, int left, int top)
 {
     // The layout was made for an 18 px and a 13 px sans serif. The game's
     // face at those sizes, semi-condensed for the lines of text, gives them
@@ -41,11 +41,11 @@ frmIcon::frmIcon(QWidget *parent)
     setPalette(white);
     setAutoFillBackground(true);
 
-    Label1 = PlaceLabel(this, tr("Important notice!"), 119, 14);
-    Label2 = PlaceLabel(this, tr("This application works with small fonts only"), 23, 46);
+    Label1 = placeLabel(this, tr("Important notice!"), 119, 14);
+    Label2 = placeLabel(this, tr("This application works with small fonts only"), 23, 46);
     //: The next two lines are one sentence.
-    Label3 = PlaceLabel(this, tr("Please change your system to \"Small Fonts\""), 21, 78);
-    Label4 = PlaceLabel(this, tr("in the Windows Setting System"), 73, 110);
+    Label3 = placeLabel(this, tr("Please change your system to \"Small Fonts\""), 21, 78);
+    Label4 = placeLabel(this, tr("in the Windows Setting System"), 73, 110);
 
     Command1 = new QPushButton(tr("OK"), this);
     Command1->setFont(GameFont(13));
