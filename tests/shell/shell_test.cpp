@@ -1,16 +1,22 @@
 #include <QtTest>
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 
+#include "Language.h"
 #include "Layout.h"
+#include "ResultPanel.h"
 #include "WindowRig.h"
 #include "frmIcon.h"
 #include "mdlFontSize.h"
 #include "mdlMain.h"
 #include "mdlScale.h"
 #include "mdlSound.h"
+
+using namespace mdlPicfunc;
 
 namespace {
 
@@ -28,9 +34,11 @@ QColor Darkest(const QImage &image, const QRect &area)
 
 // Start-up: the display-font check, the large-fonts notice and the game
 // window. Run on a screen that does not start at 0,0, and again on one that
-// Qt scales by two (see CMakeLists.txt), where every case must come out the same.
+// Qt scales by two, and in each of the game's languages (see CMakeLists.txt),
+// where every case must come out the same.
 class ShellTest : public QObject {
     Q_OBJECT
+    const Language language; // the desktop's, as the game has it
 private slots:
     // The desktop's stock user-interface fonts pass (Qt's 9 pt, GNOME's
     // 11 pt, up to 12 pt = 16 px); one made larger does not.
@@ -67,6 +75,25 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(finished.count(), 1);
         QApplication::setPalette(QPalette());
+    }
+
+    // The help's lines fit its panel, none wrapping; the result panels'
+    // words fit theirs, drawn by the game but in English, the count among them.
+    void theHelpAndTheResultPanelsFit()
+    {
+        WindowRig rig;
+        rig.load();
+        rig.click(rig.control("imgAction", 1));
+        for (QTextBlock line = rig.control<QPlainTextEdit>("txtHelp")->document()->begin(); line.isValid(); line = line.next())
+            QVERIFY2(line.layout()->lineCount() == 1, qPrintable(line.text()));
+        for (int n = 0; n <= kMissesToLose; ++n)
+            QVERIFY(ResultPanel::words(n < kMissesToLose ? kWinPanel : kLosePanel, n).fits);
+        PictureBox panel(nullptr);
+        QLabel count(QStringLiteral("3"), &panel);
+        panel.setPictureId(kWinPanel);
+        ResultPanel::show(panel, count);
+        const bool english = QLocale().language() == QLocale::C || QLocale().language() == QLocale::English;
+        QVERIFY(count.isHidden() == !english && ResultPanel::wordsDrawn() == !english);
     }
 
     // The usual scales show the window, at 3 partly off a small screen as it
