@@ -8,9 +8,6 @@
 template <typename T, int Lo, int Hi>
 class Indexed {
 public:
-    static constexpr int lower = Lo;
-    static constexpr int upper = Hi;
-
     T &operator[](int i) { assert(i >= Lo && i <= Hi); return items[i - Lo]; }
     const T &operator[](int i) const { assert(i >= Lo && i <= Hi); return items[i - Lo]; }
     auto begin() { return items.begin(); }

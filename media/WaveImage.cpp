@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr qsizetype riffHeaderSize = 12; // "RIFF", size, "WAVE"
-constexpr qsizetype chunkHeaderSize = 8; // id, size
-constexpr qsizetype pcmFormatSize = 16;
+constexpr qsizetype kRiffHeaderSize = 12; // "RIFF", size, "WAVE"
+constexpr qsizetype kChunkHeaderSize = 8; // id, size
+constexpr qsizetype kPcmFormatSize = 16;
 constexpr quint16 pcmTag = 1;
 
 using LittleEndian::U16;
@@ -27,22 +27,22 @@ WaveFormat pcmFormat(const char *fmt)
 WaveSound ParseWave(const QByteArray &image)
 {
     const char *bytes = image.constData();
-    if (image.size() < riffHeaderSize || !image.startsWith("RIFF")
+    if (image.size() < kRiffHeaderSize || !image.startsWith("RIFF")
         || image.mid(8, 4) != "WAVE")
         return {};
     // Bytes after the RIFF chunk belong to no chunk.
-    const qsizetype end = qMin<qsizetype>(image.size(), chunkHeaderSize + U32(bytes + 4));
+    const qsizetype end = qMin<qsizetype>(image.size(), kChunkHeaderSize + U32(bytes + 4));
 
     WaveFormat format;
     const char *data = nullptr;
     qsizetype dataSize = 0;
-    for (qsizetype at = riffHeaderSize; at + chunkHeaderSize <= end;) {
+    for (qsizetype at = kRiffHeaderSize; at + kChunkHeaderSize <= end;) {
         const QByteArray id = image.mid(at, 4);
         const qsizetype size = U32(bytes + at + 4);
-        const qsizetype body = at + chunkHeaderSize;
+        const qsizetype body = at + kChunkHeaderSize;
         if (size > end - body)
             break;
-        if (id == "fmt " && size >= pcmFormatSize) {
+        if (id == "fmt " && size >= kPcmFormatSize) {
             format = pcmFormat(bytes + body);
         } else if (id == "data") {
             data = bytes + body;

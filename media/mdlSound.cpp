@@ -16,10 +16,10 @@ struct Slot {
 };
 
 using namespace ResourceIds;
-constexpr std::array waveIds{kFlipWave, kWinWave, kClickWave, kMatchWave, kRefuseWave, kSpareWave}; // in Sound order
-static_assert(std::size_t(Sound::sndSpare) + 1 == waveIds.size());
+constexpr std::array kWaveIds{kFlipWave, kWinWave, kClickWave, kMatchWave, kRefuseWave, kSpareWave}; // in Sound order
+static_assert(std::size_t(Sound::sndSpare) + 1 == kWaveIds.size());
 
-std::array<Slot, waveIds.size()> soundSlots;
+std::array<Slot, kWaveIds.size()> soundSlots;
 
 Slot &slotFor(Sound sound) { return soundSlots.at(std::size_t(sound)); }
 
@@ -27,8 +27,8 @@ Slot &slotFor(Sound sound) { return soundSlots.at(std::size_t(sound)); }
 
 void LoadWaves()
 {
-    for (std::size_t i = 0; i < waveIds.size(); ++i) {
-        soundSlots[i].bytes = Catalogue::LoadResData(waveIds[i], QStringLiteral("WAVE"));
+    for (std::size_t i = 0; i < kWaveIds.size(); ++i) {
+        soundSlots[i].bytes = Catalogue::LoadResData(kWaveIds[i], QStringLiteral("WAVE"));
         soundSlots[i].sound = ParseWave(soundSlots[i].bytes);
     }
     // Connects to the sound server while the window comes up.
