@@ -96,6 +96,34 @@ private slots:
         QVERIFY(count.isHidden() == !english && ResultPanel::wordsDrawn() == !english);
     }
 
+    // In a made-up language whose every text comes back marked and 40 % longer,
+    // each text of the window and the notice, on screen or for screen readers,
+    // is marked (asked of the catalogue) and fits; the panels' words too.
+    void aMadeUpLanguageReachesEveryTextAndFits()
+    {
+        struct MadeUp : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *source, const char *, int) const override
+            {
+                return u'«' + QString::fromUtf8(source) + QString(int(qstrlen(source)) * 2 / 5, u'~') + u'»';
+            }
+        } madeUp;
+        QCoreApplication::installTranslator(&madeUp);
+        WindowRig rig;
+        rig.load();
+        frmIcon notice;
+        static const QRegularExpression named("^(|Lumidex|https://.*|\\d+|«.*)$"); // the game's name and address, a count
+        for (QWidget *w : rig.form.findChildren<QWidget *>() + notice.findChildren<QWidget *>()) {
+            const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            QVERIFY2(w == rig.control<QPushButton>("cmdPlay") || // below the face: never seen nor offered to screen readers
+                         (named.match(name).hasMatch() && named.match(w->toolTip()).hasMatch() &&
+                          (w->parent() != &notice || notice.rect().contains(w->geometry()))),
+                     qPrintable(name + " / " + w->toolTip()));
+        }
+        for (int n = 0; n <= kMissesToLose; ++n)
+            QVERIFY(ResultPanel::words(n < kMissesToLose ? kWinPanel : kLosePanel, n).fits);
+    }
+
     // The usual scales show the window, at 3 partly off a small screen as it
     // always has; nonsense, unreadably small and far too large ones don't.
     void onlyScalesTheWindowCanBeShownAtPass()
