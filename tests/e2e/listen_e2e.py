@@ -2,9 +2,10 @@
 # says (the SPEECH OUTPUT lines of its debug log), presses only keys and
 # remembers what it heard. It hears the help twice, wins a game with a perfect
 # memory, loses the next at the eighth memory miss on purpose, and hears each
-# ended game's cards as unavailable ("grayed"). It learns what is due and the
-# drawn picture from the state key, S, hears a refused Space on the drawn
-# Master Card tell it, and counts the keys each game took.
+# ended game's cards as unavailable ("grayed"). It learns what is due and its
+# misses from the state key, S, hears a refused Space on the drawn Master Card
+# tell what is due, reads the board in flat review once a game, and counts
+# the keys each game took.
 # Usage: listen_e2e.py GAME ARTIFACTS ORCA_LOG
 import re
 import sys
@@ -54,11 +55,10 @@ class Listener(Memory):
         # A draw, then a pick of the card choose gives; 'win' or 'lose' when it ends the game.
         self.hear(rf'notification Draw the Master Card\. {self.misses} of {MISSES_TO_LOSE} memory misses\. .*', 'the state', 's')
         self.focus(0)
-        self.hear(r'notification Master Card, (.+)\.', 'a draw', 'space')
+        drawn = self.hear(r'notification Master Card, (.+)\.', 'a draw', 'space')[1]
         # Space again on the drawn card, refused, tells what is due each time.
         for _ in range(2 * first):
-            self.hear(r'notification Find the (.+)\.', 'a refusal', 'space')
-        drawn = self.hear(r'notification Find the (.+?)\. .*', 'the state', 's')[1]
+            self.hear(rf'notification Find the {re.escape(drawn)}\.', 'a refusal', 'space')
         self.focus(card := choose(self, drawn))
         said = self.hear(rf'notification Card {card}, row \d, column \d, (.+?): (a match|no match, turned back)\.(.*)',
                          'a pick', 'Return')
@@ -80,15 +80,15 @@ class Listener(Memory):
         # the bot knows it, the Master Card and the miss markers shown.
         keys, start = self.keys, len(self.heard)
         self.hear('Entering flat review.', 'flat review', 'KP_Subtract')
-        self.hear('Web page', 'the last line', 'Insert+KP_Home', *['KP_Prior'] * 7, since=start)
+        self.hear('Web page', 'the last line', 'Insert+KP_Home', *['KP_Prior'] * 12, since=start)
         self.hear('Leaving flat review.', 'the end of flat review', 'KP_Subtract')
         lines, self.keys = self.heard[start:], keys
         text = ' '.join(lines)
-        cards = dict(re.findall(r'Card (\d+), row \d, column \d, (.+?)(?= Card \d| Master Card|$)', text))
+        cards = dict(sum((re.findall(r'Card (\d+), row \d, column \d, (.+?)(?= Card \d|$)', line) for line in lines), []))
         want = {str(k): self.face_up.get(k, 'face down') for k in range(1, 17)}
         if cards != want or 'Master Card, face down' not in text or \
                 self.misses and f'{self.misses} of {MISSES_TO_LOSE} memory misses' not in text:
-            raise Failure(f'flat review read {lines}')
+            raise Failure(f'flat review read {lines}, not {want} with {self.misses} misses')
 
     def play(self, choose):
         self.hear(r'notification New game\. (Master Card|Card \d+, row \d, column \d), face down\.', 'the deal', 'ctrl+n')
