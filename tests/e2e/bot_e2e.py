@@ -1,6 +1,6 @@
 # Whole games through the real window, played by a bot that knows only what
 # screenshots showed it: a deal with a card clicked during it, a win, a loss at
-# the eighth miss with clicks held during pauses, the help over the board, a
+# the eighth miss with a click held during a pause, the help over the board, a
 # new game and the exit.
 # Usage: bot_e2e.py GAME ARTIFACTS
 import sys
@@ -56,9 +56,6 @@ class PlayerBot(Memory):
     def __init__(self, window):
         super().__init__()
         self.window, self.view = window, BoardView()
-
-    def look(self):
-        return self.view.read(shot := self.window.grab()), shot
 
     def wait_until(self, seen, what):
         return self.window.wait_for(lambda shot: seen(v := self.view.read(shot)) and v, what)
@@ -138,18 +135,17 @@ class PlayerBot(Memory):
         return result
 
 
-def lose_with_held_clicks(bot):
+def lose_with_held_click(bot):
     # Forgets until the eighth miss loses. Once, the Master Card is clicked
     # during a wrong pick's pause: the drawn picture stays until the pause ends,
-    # then the draw comes. Once, the right card is clicked during a wrong pick's
-    # pause: it is not picked against that picture.
-    held_master = held_card = False
+    # then the draw comes.
+    held = False
     drawn = None
     while True:
         bot.window.expect(bot.misses < MISSES_TO_LOSE, f'no lose panel after {bot.misses} misses')
         drawn = drawn or bot.draw()
-        card, right, pause = forgetful(bot, drawn), bot.card_with(drawn), None
-        if not held_master and not right:
+        card, pause = forgetful(bot, drawn), None
+        if not held and not bot.card_with(drawn):
             def pause(face):
                 if face == drawn:
                     return {MASTER_BACK}
@@ -157,19 +153,11 @@ def lose_with_held_clicks(bot):
                 bot.window.watch(0.3, lambda s: (v := bot.view.read(s)).cards[card] != face or
                                  bot.window.expect(v.master == drawn, 'the Master Card changed during the pause', s))
                 return FACES
-        elif not held_card and right and bot.misses < MISSES_TO_LOSE - 1:
-            def pause(face):
-                bot.window.click(card_box(right))
-                return {MASTER_BACK}
         if result := bot.pick(card, drawn, pause):
-            bot.window.expect(result == 'lose' and held_master and held_card, f'{result}, held clicks missed', bot.result_shot)
+            bot.window.expect(result == 'lose' and held, f'{result}, held click missed', bot.result_shot)
             return
-        seen = bot.look()[0]
-        if pause and right:
-            bot.window.watch(1.5, lambda s: bot.window.expect(bot.view.read(s).cards[right] == FIXED_BACK,
-                                                              'a card clicked during a pause was picked', s))
-        held_card |= bool(pause and right)
-        held_master |= bool(pause and seen.master in FACES)
+        seen = bot.view.read(bot.window.grab())
+        held |= bool(pause and seen.master in FACES)
         drawn = seen.master if seen.master in FACES else None
 
 
@@ -181,7 +169,7 @@ if __name__ == '__main__':
         bot.deal(held_card=16)
         window.expect(bot.play(perfect) == 'win', 'a perfect memory did not win', bot.result_shot)
         bot.deal()
-        lose_with_held_clicks(bot)
+        lose_with_held_click(bot)
         window.click(HELP)
         bot.wait_until(lambda s: all(c is None for c in s.cards.values()), 'the help over the board')
         bot.deal()

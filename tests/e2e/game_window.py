@@ -7,7 +7,7 @@ import struct
 import subprocess
 import sys
 import time
-from dataclasses import dataclass
+from collections import namedtuple
 
 from PIL import Image
 
@@ -57,11 +57,9 @@ def picture(ident):
     return Image.open(io.BytesIO(head + dib)).convert('RGB')
 
 
-@dataclass
-class View:
-    master: object   # picture id, or None for anything else
-    cards: dict      # card -> picture id, BLANK or None
-    panel: object    # 'win', 'lose' or None
+# master: a picture id, or None for anything else; cards: card -> picture id,
+# BLANK or None; panel: 'win', 'lose' or None.
+View = namedtuple('View', 'master cards panel')
 
 
 class BoardView:

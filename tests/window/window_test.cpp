@@ -81,20 +81,6 @@ class WindowTest : public QObject {
         }
     }
 
-    // A game with the help shown, a deal from the keys, a miss and a win,
-    // looked at at each sound and pause.
-    void playAWholeGame(const std::function<void()> &look)
-    {
-        rig->onSound = [&](Sound) { look(); };
-        rig->onPause = [&](int) { look(); };
-        rig->draw(6);
-        showHelp();
-        press({Qt::Key_N}, Qt::ControlModifier);
-        missOnce();
-        win();
-        QVERIFY(rig->control("picMsg")->isVisible());
-    }
-
 public slots:
     void openUrl(const QUrl &url) { opened << url; }
 
@@ -107,14 +93,11 @@ private slots:
         rig->load();
     }
 
-    void askingForTheHandleAgainDealsNoSecondGame()
-    {
-        rig->form.hWnd();
-        QVERIFY(rig->sounds.empty());
-    }
-
+    // Asking for the handle again deals no second game; the web spot opens
+    // the address the instructions end with.
     void cardsAndWindowSpotsAnswerThePrimaryButtonOnly()
     {
+        rig->form.hWnd();
         const QPoint at = rig->form.pos();
         for (auto button : {Qt::RightButton, Qt::MiddleButton}) {
             for (const char *spot : {"picShow", "picMat1", "imgMini", "imgLink"})
@@ -124,10 +107,6 @@ private slots:
             QTest::mouseRelease(rig->control("Picture1"), button, {}, QPoint(180, 40));
         }
         QVERIFY(rig->sounds.empty() && !rig->form.isMinimized() && opened.isEmpty() && rig->form.pos() == at);
-    }
-
-    void theWebSpotOpensTheAddressTheInstructionsEndWith()
-    {
         rig->click(rig->control("imgLink"));
         QCOMPARE(opened, QList<QUrl>{QUrl(LoadHelpText(nullptr).value().trimmed().section('\n', -1))});
     }
@@ -198,20 +177,34 @@ private slots:
         QCOMPARE(rig->sounds, std::vector{Sound::sndRefuse});
     }
 
+    // The win panel then shows over the board for a while, with the misses.
     void aPickAgainstACardAlreadyShownLightsASadFace()
     {
         missOnce();
         QVERIFY(rig->control("imgBad", 0)->isVisible() && !rig->control("imgBad", 1)->isVisible() && rig->control("imgBad", 0)->accessibleName() == "1 of 8 memory misses");
+        win();
+        QVERIFY(rig->control("Picture3")->geometry().contains(rig->control("picMsg")->geometry()));
+        QVERIFY(rig->control("picMsg")->accessibleName() == "You won with 1 memory miss" && rig->control<QTimer>("Timer1")->isActive());
     }
 
-    // To the eye and to a screen reader, which hears no face-down card's picture.
+    // To the eye and to a screen reader, which hears no face-down card's
+    // picture, through a game with the help shown, a deal from the keys, a
+    // miss and a win.
     void theWindowShowsWhatTheGameHoldsAtEverySoundAndPause()
     {
         QList<int> off;
-        playAWholeGame([&] {
+        const auto look = [&] {
             off << offState();
             nothingHiddenIsHeard(QAccessible::queryAccessibleInterface(&rig->form));
-        });
+        };
+        rig->onSound = [&](Sound) { look(); };
+        rig->onPause = [&](int) { look(); };
+        rig->draw(6);
+        showHelp();
+        press({Qt::Key_N}, Qt::ControlModifier);
+        missOnce();
+        win();
+        QVERIFY(rig->control("picMsg")->isVisible());
         QCOMPARE(QSet<int>(off.begin(), off.end()), QSet<int>{});
     }
 
@@ -230,14 +223,6 @@ private slots:
         QVERIFY(blinks.size() > 1 && blinks[1].split(' ', Qt::SkipEmptyParts).size() == kBoardSide);
         for (int step = 0; step < blinks.size(); ++step)
             QCOMPARE(blinks[step], step % 2 ? blinks[1] : QString());
-    }
-
-    void theWinPanelShowsOverTheBoardForAWhileWithTheMisses()
-    {
-        missOnce();
-        win();
-        QVERIFY(rig->control("Picture3")->geometry().contains(rig->control("picMsg")->geometry()));
-        QVERIFY(rig->control("picMsg")->accessibleName() == "You won with 1 memory miss" && rig->control<QTimer>("Timer1")->isActive());
     }
 
     // Both come during the help button's pause, as the window system would
