@@ -130,9 +130,7 @@ class PlayerBot(Memory):
 
     def play(self, choose):
         # Turns until the game ends; returns 'win' or 'lose'.
-        while not (result := self.pick(choose(self, drawn := self.draw()), drawn)):
-            self.window.expect(self.misses <= MISSES_TO_LOSE, f'no lose panel after {self.misses} misses')
-        return result
+        return self.pick(choose(self, drawn := self.draw()), drawn) or self.play(choose)
 
 
 def lose_with_held_click(bot):
