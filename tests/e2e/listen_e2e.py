@@ -56,6 +56,7 @@ class Listener(Memory):
         self.hear(rf'notification Draw the Master Card\. {self.misses} of {MISSES_TO_LOSE} memory misses\. .*', 'the state', 's')
         self.focus(0)
         drawn = self.hear(r'notification Master Card, (.+)\.', 'a draw', 'space')[1]
+        first and self.hear(rf'notification Master Card, {re.escape(drawn)}\.', 'R: the draw again', 'r')
         # Space again on the drawn card, refused, tells what is due each time.
         for _ in range(2 * first):
             self.hear(rf'notification Find the {re.escape(drawn)}\.', 'a refusal', 'space')
