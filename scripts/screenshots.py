@@ -39,7 +39,7 @@ def main():
             result = bot.pick(memory(bot, drawn), drawn)
         if not result:
             drawn = bot.draw()
-            keep(bot.look()[1], 'play')
+            keep(window.grab(), 'play')
             result = bot.pick(memory(bot, drawn), drawn) or bot.play(memory)
         window.expect(result == 'win', f'the game ended with a {result}, not a win')
         keep(bot.result_shot, 'win')
