@@ -83,7 +83,8 @@ class GameWindow:
             for self.id in run('xdotool', 'search', '--onlyvisible', '--pid', str(self.process.pid), check=False).split():
                 if self.geometry()[2:] == WINDOW_SIZE:
                     return
-        raise Failure(f'no game window showed (status {self.process.poll()})')
+        told = self.process.stderr.read().decode(errors='replace') if said == subprocess.PIPE and self.process.poll() is not None else ''
+        raise Failure(f'no game window showed (status {self.process.poll()}) {told}')
 
     def geometry(self):
         values = dict(line.split('=') for line in run('xdotool', 'getwindowgeometry', '--shell', self.id).split())
